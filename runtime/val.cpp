@@ -1,0 +1,134 @@
+#include "runtime/val.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace quillmark::runtime {
+namespace {
+
+// Walks the text one significant character at a time, passing over the blanks that the
+// classic runtime ignores wherever they stand.
+class Cursor {
+ public:
+  explicit Cursor(std::string_view text) : text_(text) { SkipBlanks(); }
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+  void Advance() {
+    ++pos_;
+    SkipBlanks();
+  }
+  bool Take(char upper) {
+    if (AtEnd() || (Peek() != upper && Peek() != upper - 'A' + 'a'))
+      return false;
+    Advance();
+    return true;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (!AtEnd() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
+      ++pos_;
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+int DigitValue(char c, int radix) {
+  int value = -1;
+  if (IsDigit(c)) {
+    value = c - '0';
+  } else if (c >= 'a' && c <= 'f') {
+    value = c - 'a' + 10;
+  } else if (c >= 'A' && c <= 'F') {
+    value = c - 'A' + 10;
+  }
+  return value < radix ? value : -1;
+}
+
+double ReadRadix(Cursor& cursor, int radix) {
+  constexpr std::uint64_t kSaturated = std::uint64_t{1} << 60;
+  std::uint64_t value = 0;
+  for (int digit; (digit = DigitValue(cursor.Peek(), radix)) >= 0; cursor.Advance()) {
+    value = value >= kSaturated ? value : value * static_cast<std::uint64_t>(radix) + digit;
+  }
+  if (value <= 0xFFFF)
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+  if (value <= 0xFFFFFFFF)
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+  return static_cast<double>(value);
+}
+
+// Collects the decimal digits into a compact "d...de<exp>" text; blanks never reach it.
+double ReadDecimal(Cursor& cursor) {
+  std::string digits;
+  long long exponent = 0;  // power of ten applied to the integer formed by `digits`
+  bool any_digit = false;
+  for (; IsDigit(cursor.Peek()); cursor.Advance()) {
+    digits += cursor.Peek();
+    any_digit = true;
+  }
+  if (cursor.Peek() == '.') {
+    cursor.Advance();
+    for (; IsDigit(cursor.Peek()); cursor.Advance()) {
+      digits += cursor.Peek();
+      --exponent;
+      any_digit = true;
+    }
+  }
+  if (!any_digit)
+    return 0.0;
+  if (cursor.Take('E') || cursor.Take('D')) {
+    bool negative = false;
+    if (cursor.Peek() == '+' || cursor.Peek() == '-') {
+      negative = cursor.Peek() == '-';
+      cursor.Advance();
+    }
+    long long written = 0;
+    constexpr long long kFarBeyondAnyDouble = 1'000'000'000;
+    for (; IsDigit(cursor.Peek()); cursor.Advance()) {
+      if (written < kFarBeyondAnyDouble)
+        written = written * 10 + (cursor.Peek() - '0');
+    }
+    exponent += negative ? -written : written;
+  }
+  const std::string number = digits + 'e' + std::to_string(exponent);
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  (void)end;
+  if (error == std::errc::result_out_of_range) {
+    // Out of range either way: too large for a double, or too small to be told from zero.
+    const bool all_zero = digits.find_first_not_of('0') == std::string::npos;
+    const long long magnitude = exponent + static_cast<long long>(digits.size());
+    return (!all_zero && magnitude > 0) ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return value;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  Cursor cursor(text);
+  if (cursor.Take('&')) {
+    if (cursor.Take('H'))
+      return ReadRadix(cursor, 16);
+    cursor.Take('O');
+    return ReadRadix(cursor, 8);
+  }
+  bool negative = false;
+  if (cursor.Peek() == '+' || cursor.Peek() == '-') {
+    negative = cursor.Peek() == '-';
+    cursor.Advance();
+  }
+  const double magnitude = ReadDecimal(cursor);
+  return negative && magnitude != 0.0 ? -magnitude : magnitude;  // "-0" reads a plain 0
+}
+
+}  // namespace quillmark::runtime

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <locale>
+#include <string>
+
+namespace quillmark::test_support {
+
+// Runs a test under a named locale, C's and C++'s alike, and fails it when the locale is
+// missing: a test that silently fell back to "C" would prove nothing.
+class LocaleGuard {
+ public:
+  explicit LocaleGuard(const char* name) : previous_(std::setlocale(LC_ALL, nullptr)) {
+    ok_ = std::setlocale(LC_ALL, name) != nullptr;
+    if (ok_)
+      std::locale::global(std::locale(name));
+  }
+  ~LocaleGuard() {
+    std::setlocale(LC_ALL, previous_.c_str());
+    std::locale::global(std::locale::classic());
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  std::string previous_;
+  bool ok_ = false;
+};
+
+// Both locales the number services must read and write alike in: a German one uses a
+// decimal comma.
+inline constexpr const char* kLocales[] = {"C", "de_DE.UTF-8"};
+
+}  // namespace quillmark::test_support
