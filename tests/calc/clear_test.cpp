@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "recording_box.h"
+
+namespace quillmark::calc {
+namespace {
+
+namespace colours = runtime::colours;
+
+void ExpectNormalState(const CalculatorWindow& w) {
+  const Controls& c = w.controls;
+  for (const auto* box : {&c.txtKVA, &c.txtVolts, &c.txtPF, &c.txtAmps})
+    EXPECT_EQ(box->text, "");
+  EXPECT_EQ(c.lbl8.caption, "");
+  EXPECT_EQ(c.lblMsg.caption, "");
+  EXPECT_EQ(c.txtAmps.back_colour, colours::kWindowBackground);
+  EXPECT_EQ(c.txtPF.back_colour, colours::kWindowBackground);
+  EXPECT_EQ(c.lbl8.back_colour, colours::kMenuBackground);
+}
+
+class ClearTest : public ::testing::TestWithParam<WindowClass> {};
+
+TEST_P(ClearTest, MarksAreStickyUntilClear) {
+  CalculatorWindow w(GetParam());
+  RecordingBox box(w);
+  w.cmdSolve_Click(box);  // all boxes empty: a voltage message and a marked result
+  Type(w, "5", "230", HasPowerFactor(GetParam()) ? "1" : nullptr);
+  w.cmdSolve_Click(box);
+  EXPECT_NE(w.controls.txtAmps.text, "0.0") << "the valid Solve writes its result";
+  EXPECT_EQ(w.controls.lbl8.caption, "Invalid Voltage value");
+  EXPECT_EQ(w.controls.lbl8.back_colour, colours::kGrey);
+  EXPECT_EQ(w.controls.txtAmps.back_colour, colours::kWindowText);
+
+  const Values before = w.values;
+  w.controls.focus = Focusable::txtVolts;
+  w.cmdClear_Click();
+  ExpectNormalState(w);
+  EXPECT_EQ(w.controls.focus, Focusable::txtVolts) << "Clear does not move the focus";
+  EXPECT_EQ(w.values.Amps, before.Amps) << "Clear keeps the values";
+  EXPECT_EQ(w.values.Volts, before.Volts);
+}
+
+TEST_P(ClearTest, SolveAfterClearIsSolveOnEmptyBoxes) {
+  CalculatorWindow cleared(GetParam());
+  Type(cleared, "-7", "-9", "-1");
+  RecordingBox box(cleared);
+  cleared.cmdSolve_Click(box);
+  cleared.cmdClear_Click();
+  cleared.cmdSolve_Click(box);
+
+  CalculatorWindow fresh(GetParam());
+  RecordingBox fresh_box(fresh);
+  fresh.cmdSolve_Click(fresh_box);
+  EXPECT_EQ(cleared.controls.txtAmps.text, fresh.controls.txtAmps.text);
+  EXPECT_EQ(cleared.controls.lbl8.caption, fresh.controls.lbl8.caption);
+  EXPECT_EQ(cleared.controls.txtAmps.back_colour, fresh.controls.txtAmps.back_colour);
+  EXPECT_EQ(cleared.controls.txtPF.back_colour, fresh.controls.txtPF.back_colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ClearTest, ::testing::ValuesIn(kWindowClasses),
+                         [](const auto& info) { return std::string(ClassName(info.param)); });
+
+TEST(Clear, KwWindowLeavesThePowerFactorBoxAlone) {
+  CalculatorWindow w(WindowClass::frmKVAtoAmps1PhLN);
+  w.controls.txtPF.text = "x";
+  w.controls.txtPF.back_colour = colours::kWindowText;
+  w.cmdClear_Click();
+  EXPECT_EQ(w.controls.txtPF.text, "x");
+  EXPECT_EQ(w.controls.txtPF.back_colour, colours::kWindowText);
+}
+
+TEST(Clear, RestoresTheRestingLabelColourWhateverTheDesign) {
+  CalculatorWindow w(WindowClass::frmKVAtoAmps3PhLN);
+  w.controls.lbl8.back_colour = colours::kButtonFace;  // as that window is designed
+  w.cmdClear_Click();
+  EXPECT_EQ(w.controls.lbl8.back_colour, colours::kMenuBackground);
+}
+
+TEST(WindowNames, RoundTrip) {
+  for (WindowClass window : kWindowClasses)
+    EXPECT_EQ(WindowClassNamed(ClassName(window)), window);
+  EXPECT_FALSE(WindowClassNamed("frmQuillmarkKVAtoAmps").has_value());
+}
+
+}  // namespace
+}  // namespace quillmark::calc

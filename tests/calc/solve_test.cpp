@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include "recording_box.h"
+#include "runtime/single.h"
+
+namespace quillmark::calc {
+namespace {
+
+namespace colours = runtime::colours;
+using W = WindowClass;
+constexpr auto kNormal = colours::kWindowBackground;
+constexpr auto kMarked = colours::kWindowText;
+constexpr auto kRest = colours::kMenuBackground;
+constexpr auto kGrey = colours::kGrey;
+constexpr const char* kPfPrompt = "PF value should be between 0.01 and 1.00 ";
+
+// One Solve on a freshly cleared window: what is typed, and everything the window shows after.
+struct SolveCase {
+  const char* name;
+  W window;
+  const char *kva, *volts, *pf;
+  const char *amps_text, *volts_text, *pf_text;
+  const char* lbl8;
+  runtime::Colour lbl8_colour;
+  const char* lbl_msg;
+  runtime::Colour amps_colour, pf_colour;
+  int message_boxes;
+};
+
+const SolveCase kCases[] = {
+    // name, window, typed kVA/V/PF, shown A/V/PF, lbl8 and colour, lblMsg, txtAmps, txtPF, boxes
+    {"LineToLine", W::frmKVAtoAmps3PhLL, "100", "400", "0.8", "180.4", "400", "0.80", "", kRest, "",
+     kNormal, kNormal, 0},
+    {"LineToNeutral", W::frmKVAtoAmps3PhLN, "100", "400", "0.8", "104.2", "400", "0.80", "", kRest,
+     "", kNormal, kNormal, 0},
+    {"SinglePhaseKva", W::frmKWtoAmps1PhLN, "100", "230", "0.8", "543.5", "230", "0.80", "", kRest,
+     "", kNormal, kNormal, 0},
+    {"AllEmpty", W::frmKVAtoAmps3PhLL, "", "", "", "0.0", "0", "0.00", "Invalid Voltage value",
+     kGrey, "", kMarked, kNormal, 1},
+    {"PowerFactorZero", W::frmKVAtoAmps3PhLL, "100", "400", "0", "14434180", "400", "0.00",
+     " Invalid PF value", kGrey, "exceeded 9.99x10^5 Amps", kMarked, kNormal, 1},
+    {"PowerFactorAboveOne", W::frmKVAtoAmps3PhLL, "100", "400", "1.5", "96.2", "400", "1.50",
+     " Invalid PF value", kGrey, "", kMarked, kNormal, 1},
+    {"PowerFactorOneIsValid", W::frmKVAtoAmps3PhLL, "100", "400", "1", "144.3", "400", "1.00", "",
+     kRest, "", kNormal, kNormal, 0},
+    {"PowerFactorJustAboveOne", W::frmKVAtoAmps3PhLL, "100", "400", "1.01", "142.9", "400", "1.01",
+     " Invalid PF value", kGrey, "", kMarked, kNormal, 1},
+    {"PowerFactorRoundsToOne", W::frmKVAtoAmps3PhLL, "100", "400", "1.004", "144.3", "400", "1.00",
+     "", kRest, "", kNormal, kNormal, 0},
+    {"PowerFactorRefusedByValue", W::frmKVAtoAmps3PhLL, "100", "400", ".005", "28868.4", "400",
+     "0.01", " Invalid PF value", kGrey, "", kMarked, kMarked, 1},
+    {"PowerFactorRefusedExponent", W::frmKVAtoAmps3PhLN, "100", "400", "9E-3", "9259.3", "400",
+     "0.01", " Invalid PF value", kGrey, "", kMarked, kMarked, 1},
+    {"PowerFactorShowsAsZero", W::frmKWtoAmps1PhLN, "1", "230", ".004", "1087.0", "230", "0.00",
+     " Invalid PF value", kGrey, "", kMarked, kNormal, 1},
+    {"PowerFactorSmallestValid", W::frmKVAtoAmps3PhLL, "1", "400", ".01", "144.3", "400", "0.01",
+     "", kRest, "", kNormal, kNormal, 0},
+    {"PowerFactorNegative", W::frmKVAtoAmps3PhLL, "100", "400", "-0.5", "-288.7", "400", "-0.5",
+     " Invalid PF value", kGrey, "", kMarked, kMarked, 1},
+    {"PowerFactorNotANumber", W::frmKVAtoAmps3PhLL, "100", "400", "x", "14434180", "400", "0.00",
+     " Invalid PF value", kGrey, "exceeded 9.99x10^5 Amps", kMarked, kNormal, 1},
+    {"VoltageZero", W::frmKVAtoAmps3PhLL, "100", "0", "0.8", "72170900", "0", "0.80",
+     "Invalid Voltage value", kGrey, "exceeded 9.99x10^5 Amps", kMarked, kNormal, 0},
+    {"VoltageShowsAsZero", W::frmKVAtoAmps3PhLL, "1", "0.4", "1", "1443.4", "0", "1.00",
+     "Invalid Voltage value", kGrey, "", kNormal, kNormal, 0},
+    {"VoltageShowsAsMinusZero", W::frmKVAtoAmps3PhLL, "1", "-0.4", "1", "-1443.4", "-0", "1.00",
+     "Invalid Voltage value", kGrey, "", kMarked, kNormal, 0},
+    {"VoltageRoundsToMinusOne", W::frmKVAtoAmps3PhLN, "-1", "-0.9", "1", "370.4", "-1", "1.00",
+     "Invalid Voltage value", kGrey, "", kMarked, kNormal, 0},
+    {"KvaMinusOneBeatsVoltage", W::frmKVAtoAmps3PhLN, "-1", "-0.4", "1", "833.3", "-0", "1.00",
+     "Invalid kVA value", kGrey, "", kMarked, kNormal, 0},
+    {"KvaNegative", W::frmKVAtoAmps3PhLL, "-100", "400", "0.8", "-180.4", "400", "0.80",
+     "Invalid kVA value", kGrey, "", kMarked, kNormal, 0},
+    {"KvaJustNegative", W::frmKVAtoAmps3PhLL, "-0.5", "400", "0.8", "-0.9", "400", "0.80",
+     " Invalid kVA value", kGrey, "", kMarked, kNormal, 0},
+    {"KvaZero", W::frmKWtoAmps1PhLN, "0", "230", "1", "0.0", "230", "1.00", " Invalid kVA value",
+     kGrey, "", kMarked, kNormal, 0},
+    {"KvaLarge", W::frmKVAtoAmps3PhLL, "999999", "400", "0.8", "1804271.", "400", "0.80", "", kRest,
+     "exceeded 9.99x10^5 Amps", kMarked, kNormal, 0},
+    {"InfiniteKvaShowsInf", W::frmKVAtoAmps3PhLL, "4E38", "400", "1", "Inf", "400", "1.00", "",
+     kRest, "", kNormal, kNormal, 0},
+    {"InfiniteVoltageIsFlagged", W::frmKVAtoAmps3PhLL, "100", "1E39", "1", "0.0", "Inf", "1.00",
+     "Invalid Voltage value", kGrey, "", kNormal, kNormal, 0},
+    {"InfinitePowerFactorIsFlagged", W::frmKWtoAmps1PhLN, "100", "230", "1E39", "0.0", "230", "Inf",
+     " Invalid PF value", kGrey, "", kMarked, kNormal, 1},
+    {"KwSinglePhase", W::frmKVAtoAmps1PhLN, "5", "230", nullptr, "21.7", "230", "", "", kRest, "",
+     kNormal, kNormal, 0},
+    {"KwVoltsRewritten", W::frmKVAtoAmps1PhLN, "5", "230.6", nullptr, "21.7", "231", "", "", kRest,
+     "", kNormal, kNormal, 0},
+    {"KwAllEmpty", W::frmKVAtoAmps1PhLN, "", "", nullptr, "0.0", "0", "", "Invalid Voltage value",
+     kGrey, "", kMarked, kNormal, 0},
+    {"KwVoltageShowsAsZero", W::frmKVAtoAmps1PhLN, "1", "0.4", nullptr, "2500.0", "0", "",
+     "Invalid Voltage value", kGrey, "", kNormal, kNormal, 0},
+    {"KwNegative", W::frmKVAtoAmps1PhLN, "-5", "230", nullptr, "-21.7", "230", "",
+     "Invalid kW value", kGrey, "", kMarked, kNormal, 0},
+    {"KwJustNegative", W::frmKVAtoAmps1PhLN, "-0.5", "230", nullptr, "-2.2", "230", "",
+     "Invalid kW value", kGrey, "", kMarked, kNormal, 0},
+    {"KwNegativeVoltage", W::frmKVAtoAmps1PhLN, "5", "-230", nullptr, "-21.7", "-230", "",
+     "Invalid Voltage value", kGrey, "", kMarked, kNormal, 0},
+    {"KwResultAtLimit", W::frmKVAtoAmps1PhLN, "999.99", "1", nullptr, "999990.0", "1", "", "",
+     kRest, "", kNormal, kNormal, 0},
+    {"KwResultAboveLimit", W::frmKVAtoAmps1PhLN, "999999", "1000", nullptr, "999999.0", "1000", "",
+     "", kRest, "exceeded 9.99x10^5 Amps", kMarked, kNormal, 0},
+};
+
+void PrintTo(const SolveCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
+class SolveTest : public ::testing::TestWithParam<SolveCase> {};
+
+TEST_P(SolveTest, ShowsResultMessagesAndMarks) {
+  const SolveCase& row = GetParam();
+  CalculatorWindow w(row.window);
+  w.cmdClear_Click();
+  Type(w, row.kva, row.volts, row.pf);
+  RecordingBox box(w);
+  w.cmdSolve_Click(box);
+  const Controls& c = w.controls;
+  EXPECT_EQ(c.txtAmps.text, row.amps_text);
+  EXPECT_EQ(c.txtVolts.text, row.volts_text);
+  EXPECT_EQ(c.txtPF.text, row.pf_text);
+  EXPECT_EQ(c.txtKVA.text, row.kva) << "the power box keeps its typed text";
+  EXPECT_EQ(c.lbl8.caption, row.lbl8);
+  EXPECT_EQ(c.lbl8.back_colour, row.lbl8_colour);
+  EXPECT_EQ(c.lblMsg.caption, row.lbl_msg);
+  EXPECT_EQ(c.txtAmps.back_colour, row.amps_colour);
+  EXPECT_EQ(c.txtPF.back_colour, row.pf_colour);
+  EXPECT_EQ(c.focus, Focusable::cmdClear);
+  EXPECT_EQ(box.prompts, std::vector<std::string>(row.message_boxes, kPfPrompt));
+}
+
+INSTANTIATE_TEST_SUITE_P(Figures, SolveTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Solve, ComputesInSinglePrecisionWithTheWindowsOwnDenominator) {
+  struct Row {
+    W window;
+    float amps;
+  };
+  // 100 kVA at 400 V (230 V single-phase) and a power factor of 0.8.
+  const Row rows[] = {{W::frmKVAtoAmps3PhLL, 180.42725f},
+                      {W::frmKVAtoAmps3PhLN, 104.166664f},
+                      {W::frmKWtoAmps1PhLN, 543.47827f}};
+  for (const auto& row : rows) {
+    CalculatorWindow w(row.window);
+    Type(w, "100", row.window == W::frmKWtoAmps1PhLN ? "230" : "400", "0.8");
+    RecordingBox box(w);
+    w.cmdSolve_Click(box);
+    EXPECT_EQ(w.values.Amps, row.amps) << ClassName(row.window);
+    EXPECT_EQ(w.values.PF, 0.8f);
+  }
+}
+
+TEST(Solve, ZeroGuardsSubstituteSingleConstants) {
+  CalculatorWindow w(W::frmKVAtoAmps3PhLL);
+  Type(w, "100", "-0", "0");
+  RecordingBox box(w);
+  w.cmdSolve_Click(box);
+  EXPECT_EQ(w.values.Volts, 1e-10f);
+  EXPECT_EQ(w.values.PF, 1e-7f);
+  EXPECT_EQ(w.values.KVA, 100.0f);
+}
+
+TEST(Solve, RefusesTheFiveSmallPowerFactorsByExactValueOnly) {
+  struct Row {
+    const char* pf;
+    bool refused_by_value;
+  };
+  const Row rows[] = {{".005", true},  {".006", true},  {".007", true},
+                      {".008", true},  {".009", true},  {"5E-3", true},
+                      {"5D-3", true},  {".0051", true},  // cut to ".005"
+                      {".004", false}, {".01", false}};
+  for (const auto& row : rows) {
+    CalculatorWindow w(W::frmKVAtoAmps3PhLL);
+    Type(w, "1", "400", row.pf);
+    RecordingBox box(w);
+    w.cmdSolve_Click(box);
+    const bool pf_marked = w.controls.txtPF.back_colour == kMarked;
+    EXPECT_EQ(pf_marked, row.refused_by_value) << row.pf;
+    EXPECT_LE(box.prompts.size(), 1u) << row.pf;
+  }
+}
+
+TEST(Solve, NearTheRefusedPowerFactorsIsNotEqual) {
+  CalculatorWindow w(W::frmKVAtoAmps3PhLL);
+  Type(w, "1", "400", nullptr);
+  w.controls.txtPF.text = "0.0050001";  // longer than the box takes: only a procedure sees it
+  RecordingBox box(w);
+  w.cmdSolve_Click(box);
+  EXPECT_EQ(w.controls.txtPF.back_colour, kNormal);
+  EXPECT_TRUE(box.prompts.empty());
+}
+
+TEST(Solve, MessageBoxSeesEverythingWrittenBeforeIt) {
+  CalculatorWindow w(W::frmKVAtoAmps3PhLL);
+  Type(w, "100", "400", "-0.5");
+  RecordingBox box(w);
+  w.cmdSolve_Click(box);
+  ASSERT_EQ(box.seen.size(), 1u);
+  const Controls& at_box = box.seen[0];
+  EXPECT_EQ(at_box.focus, Focusable::cmdClear);
+  EXPECT_EQ(at_box.txtAmps.text, "-288.7");
+  EXPECT_EQ(at_box.txtPF.text, "-0.5");
+  EXPECT_EQ(at_box.lbl8.caption, " Invalid PF value");
+  EXPECT_EQ(at_box.lbl8.back_colour, kGrey);
+  EXPECT_EQ(at_box.txtPF.back_colour, kMarked) << "check 3 marks the box before its message";
+  EXPECT_EQ(at_box.txtAmps.back_colour, kMarked);
+  EXPECT_EQ(at_box.lblMsg.caption, "");
+}
+
+TEST(Solve, MessageBoxComesBeforeTheLaterChecks) {
+  CalculatorWindow w(W::frmKVAtoAmps3PhLL);
+  Type(w, "-100", "400", "0");
+  RecordingBox box(w);
+  w.cmdSolve_Click(box);
+  ASSERT_EQ(box.seen.size(), 1u);
+  EXPECT_EQ(box.seen[0].lbl8.caption, " Invalid PF value");
+  EXPECT_EQ(w.controls.lbl8.caption, "Invalid kVA value") << "later captions overwrite";
+}
+
+TEST(Solve, ArithmeticErrorEndsTheProcedureKeepingWhatCameBefore) {
+  struct Row {
+    W window;
+    const char *kva, *volts, *pf;
+    runtime::Colour amps_colour;
+  };
+  const Row rows[] = {{W::frmKVAtoAmps3PhLL, "1E36", "1", "1", kNormal},
+                      {W::frmKVAtoAmps3PhLN, "1E36", "", "1", kMarked},
+                      {W::frmKWtoAmps1PhLN, "1E39", "1E39", "1", kNormal},
+                      {W::frmKVAtoAmps1PhLN, "1e36", "1", nullptr, kNormal},
+                      {W::frmKVAtoAmps1PhLN, "-1E39", "-1E39", nullptr, kNormal}};
+  for (const auto& row : rows) {
+    CalculatorWindow w(row.window);
+    Type(w, row.kva, row.volts, row.pf);
+    w.controls.txtAmps.SetText("earlier");
+    RecordingBox box(w);
+    EXPECT_THROW(w.cmdSolve_Click(box), runtime::ArithmeticError) << ClassName(row.window);
+    EXPECT_EQ(w.controls.txtAmps.text, "earlier") << "no box is rewritten";
+    EXPECT_EQ(w.controls.txtVolts.text, row.volts);
+    EXPECT_EQ(w.controls.focus, Focusable::cmdClear);
+    EXPECT_EQ(w.controls.txtAmps.back_colour, row.amps_colour) << "a zero-voltage mark stays";
+    EXPECT_TRUE(box.prompts.empty());
+  }
+}
+
+}  // namespace
+}  // namespace quillmark::calc
