@@ -20,8 +20,10 @@ class Cursor {
     ++pos_;
     SkipBlanks();
   }
-  bool Take(char upper) {
-    if (AtEnd() || (Peek() != upper && Peek() != upper - 'A' + 'a'))
+  // Takes `c` if it comes next; a letter in either case.
+  bool Take(char c) {
+    const bool letter = c >= 'A' && c <= 'Z';
+    if (AtEnd() || (Peek() != c && !(letter && Peek() == c - 'A' + 'a')))
       return false;
     Advance();
     return true;

@@ -55,6 +55,7 @@ const ValCase kCases[] = {
     {"OctalWithoutLetter", "&17", 15},
     {"OctalStopsAtEight", "&O78", 7},
     {"HexWithoutDigits", "&H", 0},
+    {"LetterFIsNoPrefix", "F17", 0},
     {"BeyondDoubleRange", "1e400", kInf},
     {"NegativeBeyondDoubleRange", "-1e400", -kInf},
     {"HugeDigitRun", std::string(400, '9'), kInf},
