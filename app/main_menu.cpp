@@ -1,0 +1,43 @@
+#include "app/main_menu.h"
+
+#include "app/distribution_board.h"
+#include "forms/fonts.h"
+
+namespace quillmark::app {
+namespace {
+
+using forms::Align;
+using forms::ControlLayout;
+using forms::Kind;
+using forms::kStandardColour;
+using forms::fonts::kMenuButtonFont;
+
+// clang-format off
+// name, kind, container, text, font, left, top, width, height, fore, back, alignment,
+// maximum length, tab index
+constexpr ControlLayout kMenuControls[] = {
+    {"Picture1", Kind::kPictureBox, "", "", kMenuButtonFont, 2460, 360, 5640, 3480, kStandardColour, kStandardColour, Align::kLeft, 0, 4},
+    {"Command3", Kind::kButton, "", "&kVA to Amps in Single Phase Circuits", kMenuButtonFont, 1500, 4260, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 0},
+    {"Command4", Kind::kButton, "", "&kW to Amps in Single Phase Circuits", kMenuButtonFont, 1500, 4920, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 1},
+    {"Command1", Kind::kButton, "", "kV&A to Amps in  3 Phase  for Line to Line Voltage", kMenuButtonFont, 1500, 5580, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 2},
+    {"Command2", Kind::kButton, "", "kVA &to Amps in  3 Phase for  Line to Neutral Voltage", kMenuButtonFont, 1500, 6240, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 3},
+};
+// clang-format on
+
+constexpr forms::WindowLayout kMenuLayout = {
+    "frmQuillmarkKVAtoAmps",
+    "Norvanta's Quillmark - Find Amps from kVA in 1Ph and 3 Ph Electrical Installations",
+    kMenuControls};
+
+}  // namespace
+
+MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
+  Command1 = control_as<QPushButton>("Command1");
+  Command2 = control_as<QPushButton>("Command2");
+  Command3 = control_as<QPushButton>("Command3");
+  Command4 = control_as<QPushButton>("Command4");
+  Picture1 = control_as<forms::PictureBox>("Picture1");
+  Picture1->setPicture(DistributionBoardPicture());
+}
+
+}  // namespace quillmark::app

@@ -1,0 +1,55 @@
+#include "app/shell.h"
+
+namespace quillmark::app {
+namespace {
+
+// Shown modeless, without an owner, in front of the other windows; a minimised window is
+// restored, as a person pressing its button would expect.
+void BringToFront(QWidget& window) {
+  window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+}  // namespace
+
+void Shell::Start() {
+  ShowMainMenu();
+}
+
+void Shell::ShowMainMenu() {
+  if (menu_window_ == nullptr) {
+    menu_window_ = new MainMenu();
+    for (const MenuEntry& entry : kMenuEntries) {
+      connect(menu_window_->control_as<QPushButton>(entry.button), &QPushButton::clicked, this,
+              [this, target = entry.target] { ShowCalculator(target); });
+    }
+  }
+  BringToFront(*menu_window_);
+}
+
+void Shell::ShowCalculator(calc::WindowClass window) {
+  CalculatorSlot& slot = SlotOf(window);
+  if (slot.instance == nullptr)
+    slot.instance = std::make_unique<calc::CalculatorWindow>(window);
+  if (slot.window == nullptr) {
+    slot.window = new forms::CalculatorForm(*slot.instance);
+    connect(slot.window, &forms::CalculatorForm::backToMainPage, this, &Shell::ShowMainMenu);
+  }
+  BringToFront(*slot.window);
+}
+
+Shell::CalculatorSlot& Shell::SlotOf(calc::WindowClass window) {
+  return calculators_[static_cast<std::size_t>(window)];
+}
+
+forms::CalculatorForm* Shell::calculatorWindow(calc::WindowClass window) const {
+  return calculators_[static_cast<std::size_t>(window)].window;
+}
+
+const calc::CalculatorWindow* Shell::calculatorInstance(calc::WindowClass window) const {
+  return calculators_[static_cast<std::size_t>(window)].instance.get();
+}
+
+}  // namespace quillmark::app

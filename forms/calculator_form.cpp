@@ -1,0 +1,180 @@
+#include "forms/calculator_form.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "forms/calculator_layouts.h"
+#include "runtime/single.h"
+
+namespace quillmark::forms {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The procedures' message box: the person sees what Solve has done so far behind it.
+class WindowMessageBox : public runtime::MessageBox {
+ public:
+  explicit WindowMessageBox(CalculatorForm& form) : form_(form) {}
+
+  void Show(std::string_view prompt) override {
+    form_.Mirror();
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQString(prompt),
+                    QMessageBox::Ok, &form_);
+    box.setObjectName("MsgBox");
+    box.exec();
+  }
+
+ private:
+  CalculatorForm& form_;
+};
+
+void MirrorTextBox(QLineEdit* box, const runtime::TextBox& state) {
+  if (box == nullptr)
+    return;
+  const QString text = QString::fromStdString(state.text);
+  if (box->text() != text)
+    box->setText(text);
+  SetBackColour(*box, state.back_colour);
+}
+
+void MirrorLabel(QLabel* label, const runtime::Label& state) {
+  label->setText(QString::fromStdString(state.caption));
+  SetBackColour(*label, state.back_colour);
+}
+
+}  // namespace
+
+CalculatorForm::CalculatorForm(calc::CalculatorWindow& model)
+    : LayoutWindow(CalculatorLayout(model.window_class())), model_(model) {
+  BindControls();
+  NameBoxesAfterHeadings();
+  LoadModelControls();
+  ConnectTyping(txtKVA, model_.controls.txtKVA);
+  ConnectTyping(txtVolts, model_.controls.txtVolts);
+  ConnectTyping(txtPF, model_.controls.txtPF);
+  ConnectTyping(txtAmps, model_.controls.txtAmps);
+  connect(cmdSolve, &QPushButton::clicked, this, &CalculatorForm::cmdSolve_Click);
+  connect(cmdClear, &QPushButton::clicked, this, &CalculatorForm::cmdClear_Click);
+  connect(cmdBackMainPage, &QPushButton::clicked, this, &CalculatorForm::backToMainPage);
+  Mirror();
+}
+
+void CalculatorForm::BindControls() {
+  Label1 = control_as<QLabel>("Label1");
+  lblKVA2 = control_as<QLabel>("lblKVA2");
+  lblKVA3 = control_as<QLabel>("lblKVA3");
+  lblVoltage = control_as<QLabel>("lblVoltage");
+  lblVolts = control_as<QLabel>("lblVolts");
+  lblPF = control_as<QLabel>("lblPF");
+  lblPF4 = control_as<QLabel>("lblPF4");
+  Label7 = control_as<QLabel>("Label7");
+  lbl8 = control_as<QLabel>("lbl8");
+  lblMsg = control_as<QLabel>("lblMsg");
+  lblAmps2 = control_as<QLabel>("lblAmps2");
+  lblAmps3 = control_as<QLabel>("lblAmps3");
+  lblPowerEq = control_as<QLabel>("lblPowerEq");
+  lblInfo1 = control_as<QLabel>("lblInfo1");
+  Frame1 = control_as<QGroupBox>("Frame1");
+  Frame2 = control_as<QGroupBox>("Frame2");
+  txtKVA = control_as<QLineEdit>("txtKVA");
+  txtVolts = control_as<QLineEdit>("txtVolts");
+  txtPF = control_as<QLineEdit>("txtPF");
+  txtAmps = control_as<QLineEdit>("txtAmps");
+  cmdSolve = control_as<QPushButton>("cmdSolve");
+  cmdClear = control_as<QPushButton>("cmdClear");
+  cmdBackMainPage = control_as<QPushButton>("cmdBackMainPage");
+}
+
+// A screen reader announces each box by the heading the person reads beside it.
+void CalculatorForm::NameBoxesAfterHeadings() {
+  const std::pair<QLineEdit*, QLabel*> boxes[] = {
+      {txtKVA, lblKVA2}, {txtVolts, lblVoltage}, {txtPF, lblPF}, {txtAmps, lblAmps2}};
+  for (auto [box, heading] : boxes) {
+    if (box != nullptr)
+      box->setAccessibleName(heading->text().remove('=').simplified());
+  }
+}
+
+// The model's controls start as the layout has them; the window shows nothing else yet.
+void CalculatorForm::LoadModelControls() {
+  calc::Controls& state = model_.controls;
+  for (const ControlLayout& row : layout().controls) {
+    if (runtime::TextBox* box = state.TextBoxNamed(row.name)) {
+      box->text = row.text;
+      box->back_colour =
+          row.back == kStandardColour ? runtime::colours::kWindowBackground : row.back;
+    } else if (runtime::Label* label = state.LabelNamed(row.name)) {
+      label->caption = row.text;
+      label->back_colour = row.back == kStandardColour ? runtime::colours::kButtonFace : row.back;
+    }
+  }
+  state.focus = calc::Focusable::txtKVA;
+}
+
+void CalculatorForm::ConnectTyping(QLineEdit* box, runtime::TextBox& model_box) {
+  if (box == nullptr)
+    return;
+  connect(box, &QLineEdit::textEdited, this,
+          [&model_box](const QString& text) { model_box.text = text.toStdString(); });
+}
+
+void CalculatorForm::Mirror() {
+  const calc::Controls& state = model_.controls;
+  MirrorTextBox(txtKVA, state.txtKVA);
+  MirrorTextBox(txtVolts, state.txtVolts);
+  MirrorTextBox(txtPF, state.txtPF);
+  MirrorTextBox(txtAmps, state.txtAmps);
+  MirrorLabel(lbl8, state.lbl8);
+  MirrorLabel(lblMsg, state.lblMsg);
+  QWidget* focus = control(calc::ControlName(state.focus));
+  if (focus != nullptr && !focus->hasFocus())
+    focus->setFocus(Qt::OtherFocusReason);
+}
+
+// The model learns where the person left the focus, so that a procedure that does not move
+// it leaves it there.
+void CalculatorForm::TakeFocusFromWidgets() {
+  const QWidget* focused = focusWidget();
+  if (focused == nullptr)
+    return;
+  for (auto candidate : {calc::Focusable::txtKVA, calc::Focusable::txtVolts, calc::Focusable::txtPF,
+                         calc::Focusable::txtAmps, calc::Focusable::cmdSolve,
+                         calc::Focusable::cmdClear, calc::Focusable::cmdBackMainPage}) {
+    if (focused->objectName() == ToQString(calc::ControlName(candidate))) {
+      model_.controls.focus = candidate;
+    }
+  }
+}
+
+void CalculatorForm::cmdSolve_Click() {
+  TakeFocusFromWidgets();
+  WindowMessageBox box(*this);
+  try {
+    model_.cmdSolve_Click(box);
+  } catch (const runtime::ArithmeticError&) {
+    Mirror();
+    ShowOverflow();
+  }
+  Mirror();
+}
+
+void CalculatorForm::cmdClear_Click() {
+  TakeFocusFromWidgets();
+  model_.cmdClear_Click();
+  Mirror();
+}
+
+// The classic runtime ended the whole program here; the calculator only ends the Solve.
+void CalculatorForm::ShowOverflow() {
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                  tr("Run-time error '6': Overflow"), QMessageBox::Ok, this);
+  box.setObjectName("OverflowBox");
+  box.setInformativeText(
+      tr("The current is too large to compute from these values. The window keeps what it "
+         "showed before this Solve."));
+  box.exec();
+}
+
+}  // namespace quillmark::forms

@@ -1,0 +1,172 @@
+#include "forms/layout_window.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <vector>
+
+#include "forms/colours.h"
+#include "forms/fonts.h"
+#include "forms/frame_box.h"
+#include "forms/picture_box.h"
+
+namespace quillmark::forms {
+namespace {
+
+namespace colours = runtime::colours;
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The colours a control keeps when its row sets none.
+struct StandardColours {
+  runtime::Colour fore;
+  runtime::Colour back;
+};
+
+StandardColours StandardColoursOf(Kind kind) {
+  if (kind == Kind::kTextBox)
+    return {colours::kWindowText, colours::kWindowBackground};
+  return {colours::kButtonText, colours::kButtonFace};
+}
+
+runtime::Colour Resolve(runtime::Colour stored, runtime::Colour standard) {
+  return stored == kStandardColour ? standard : stored;
+}
+
+Qt::Alignment ToQtAlignment(Align align) {
+  return align == Align::kCentre ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+void SetColour(QWidget& widget, QPalette::ColorRole role, runtime::Colour colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, ToQColor(colour, QGuiApplication::palette()));
+  widget.setPalette(palette);
+}
+
+QWidget* MakeLabel(const ControlLayout& row, QWidget* parent) {
+  auto* label = new QLabel(ToQString(row.text), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(ToQtAlignment(row.align) | Qt::AlignTop);
+  label->setAutoFillBackground(true);  // labels are opaque
+  return label;
+}
+
+QWidget* MakeTextBox(const ControlLayout& row, QWidget* parent) {
+  auto* box = new QLineEdit(ToQString(row.text), parent);
+  if (row.max_length > 0)
+    box->setMaxLength(row.max_length);
+  box->setAlignment(ToQtAlignment(row.align) | Qt::AlignVCenter);
+  return box;
+}
+
+QWidget* MakeButton(const ControlLayout& row, QWidget* parent) {
+  auto* button = new QPushButton(ToQString(row.text), parent);
+  button->setAutoDefault(false);  // Enter in a text box clicks nothing
+  button->setDefault(false);
+  return button;
+}
+
+QWidget* MakeWidget(const ControlLayout& row, QWidget* parent) {
+  switch (row.kind) {
+    case Kind::kLabel:
+      return MakeLabel(row, parent);
+    case Kind::kTextBox:
+      return MakeTextBox(row, parent);
+    case Kind::kFrame:
+      return new FrameBox(ToQString(row.text), parent);
+    case Kind::kButton:
+      return MakeButton(row, parent);
+    case Kind::kPictureBox:
+      return new PictureBox(parent);
+  }
+  return nullptr;
+}
+
+void ApplyColours(QWidget& widget, const ControlLayout& row) {
+  const StandardColours standard = StandardColoursOf(row.kind);
+  const runtime::Colour fore = Resolve(row.fore, standard.fore);
+  const runtime::Colour back = Resolve(row.back, standard.back);
+  switch (row.kind) {
+    case Kind::kTextBox:
+      SetColour(widget, QPalette::Text, fore);
+      SetBackColour(widget, back);
+      break;
+    case Kind::kLabel:
+    case Kind::kFrame:
+      SetColour(widget, QPalette::WindowText, fore);
+      SetBackColour(widget, back);
+      break;
+    case Kind::kButton:
+    case Kind::kPictureBox:
+      break;  // the platform's own button and picture box colours
+  }
+}
+
+}  // namespace
+
+void SetBackColour(QWidget& control, runtime::Colour colour) {
+  const bool is_text_box = qobject_cast<QLineEdit*>(&control) != nullptr;
+  SetColour(control, is_text_box ? QPalette::Base : QPalette::Window, colour);
+}
+
+LayoutWindow::LayoutWindow(const WindowLayout& layout) : layout_(layout) {
+  InstallFontStandIns();
+  setObjectName(ToQString(layout.class_name));
+  setWindowTitle(ToQString(layout.caption));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
+  for (const ControlLayout& row : layout.controls)
+    BuildControl(row);
+  ApplyTabOrder();
+  CentreOnScreen();
+}
+
+QWidget* LayoutWindow::control(std::string_view name) const {
+  return findChild<QWidget*>(ToQString(name));
+}
+
+QWidget* LayoutWindow::BuildControl(const ControlLayout& row) {
+  QWidget* container = row.container.empty() ? this : control(row.container);
+  QWidget* widget = MakeWidget(row, container);
+  widget->setObjectName(ToQString(row.name));
+  widget->setFont(MakeFont(row.font));
+  widget->setGeometry(ToPixels(row.left), ToPixels(row.top), ToPixels(row.width),
+                      ToPixels(row.height));
+  ApplyColours(*widget, row);
+  return widget;
+}
+
+void LayoutWindow::ApplyTabOrder() {
+  std::vector<const ControlLayout*> rows;
+  for (const ControlLayout& row : layout_.controls) {
+    if (control(row.name)->focusPolicy() & Qt::TabFocus)
+      rows.push_back(&row);
+  }
+  std::ranges::sort(rows, {}, &ControlLayout::tab_index);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    setTabOrder(control(rows[i - 1]->name), control(rows[i]->name));
+  }
+  if (!rows.empty())
+    control(rows.front()->name)->setFocus();
+}
+
+void LayoutWindow::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr)
+    return;
+  setGeometry(
+      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+}  // namespace quillmark::forms

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+#include <string_view>
+
+#include "forms/layout.h"
+
+namespace quillmark::forms {
+
+// A top-level window built from a layout table: fixed size, centred on the screen, with
+// the table's controls as children named after their rows, in the table's tab order and
+// with the focus on the first control that can take it. Closing it destroys it.
+class LayoutWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit LayoutWindow(const WindowLayout& layout);
+
+  const WindowLayout& layout() const { return layout_; }
+
+  // The control built from the row of that name, or null when the window has none.
+  QWidget* control(std::string_view name) const;
+  template <typename Widget>
+  Widget* control_as(std::string_view name) const {
+    return qobject_cast<Widget*>(control(name));
+  }
+
+ private:
+  QWidget* BuildControl(const ControlLayout& row);
+  void ApplyTabOrder();
+  void CentreOnScreen();
+
+  const WindowLayout& layout_;
+};
+
+// Sets a control's background colour (a stored colour) on its palette, as the platform
+// draws it.
+void SetBackColour(QWidget& control, runtime::Colour colour);
+
+}  // namespace quillmark::forms

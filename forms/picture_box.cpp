@@ -1,0 +1,26 @@
+#include "forms/picture_box.h"
+
+#include <QPainter>
+
+namespace quillmark::forms {
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
+  setFocusPolicy(Qt::StrongFocus);  // it takes a place in the tab order
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  const QRect inside = contentsRect();
+  painter.setClipRect(inside);
+  painter.drawPixmap(inside.topLeft(), picture_);
+}
+
+}  // namespace quillmark::forms

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QScreen>
+#include <QTimer>
+
+#include "app/shell.h"
+#include "gui_support.h"
+
+namespace quillmark::app {
+namespace {
+
+using calc::WindowClass;
+using test_support::FlushDeletes;
+
+int VisibleWindowsNamed(const QString& name) {
+  int count = 0;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && window->objectName() == name)
+      ++count;
+  }
+  return count;
+}
+
+bool IsCentred(const QWidget& window) {
+  const QPoint offset = window.geometry().center() - window.screen()->availableGeometry().center();
+  return offset.manhattanLength() <= 2;
+}
+
+void Click(QWidget* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+class NavigationTest : public ::testing::Test {
+ protected:
+  void SetUp() override { shell_.Start(); }
+  void TearDown() override {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      window->close();
+    FlushDeletes();
+  }
+  forms::CalculatorForm* Open(WindowClass window) {
+    for (const MenuEntry& entry : kMenuEntries) {
+      if (entry.target == window)
+        Click(shell_.mainMenu()->control(entry.button));
+    }
+    return shell_.calculatorWindow(window);
+  }
+
+  Shell shell_;
+};
+
+TEST_F(NavigationTest, StartsOnTheMainMenuAlone) {
+  MainMenu* menu = shell_.mainMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->objectName(), "frmQuillmarkKVAtoAmps");
+  EXPECT_TRUE(IsCentred(*menu));
+  EXPECT_EQ(menu->focusWidget(), menu->Command3);
+  EXPECT_EQ(QApplication::topLevelWidgets().size(), 1);
+  for (WindowClass window : calc::kWindowClasses) {
+    EXPECT_EQ(shell_.calculatorInstance(window), nullptr) << "built before it was asked for";
+  }
+}
+
+TEST_F(NavigationTest, MenuButtonsOpenTheirWindowsOverTheMenu) {
+  for (const MenuEntry& entry : kMenuEntries) {
+    Click(shell_.mainMenu()->control(entry.button));
+    forms::CalculatorForm* form = shell_.calculatorWindow(entry.target);
+    ASSERT_NE(form, nullptr) << entry.button;
+    EXPECT_EQ(form->objectName().toStdString(), calc::ClassName(entry.target));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->geometry(), shell_.mainMenu()->geometry()) << "opens exactly over the menu";
+    EXPECT_TRUE(shell_.mainMenu()->isVisible()) << "the menu stays open behind";
+  }
+}
+
+TEST_F(NavigationTest, PickingAnOpenWindowAgainBringsItBackUnchanged) {
+  forms::CalculatorForm* form = Open(WindowClass::frmKVAtoAmps3PhLL);
+  QTest::keyClicks(form->txtKVA, "100");
+  Click(form->cmdBackMainPage);
+  EXPECT_TRUE(form->isVisible()) << "Back leaves the calculator open";
+  EXPECT_EQ(Open(WindowClass::frmKVAtoAmps3PhLL), form);
+  EXPECT_EQ(form->txtKVA->text(), "100");
+  EXPECT_EQ(VisibleWindowsNamed("frmKVAtoAmps3PhLL"), 1);
+}
+
+TEST_F(NavigationTest, AClosedWindowIsRebuiltWithItsValuesKept) {
+  forms::CalculatorForm* form = Open(WindowClass::frmKVAtoAmps1PhLN);
+  QTest::keyClicks(form->txtKVA, "5");
+  QTest::keyClicks(form->txtVolts, "230");
+  Click(form->cmdSolve);
+  ASSERT_EQ(form->txtAmps->text(), "21.7");
+  form->close();
+  FlushDeletes();
+  EXPECT_EQ(shell_.calculatorWindow(WindowClass::frmKVAtoAmps1PhLN), nullptr);
+
+  form = Open(WindowClass::frmKVAtoAmps1PhLN);
+  EXPECT_TRUE(form->txtAmps->text().isEmpty()) << "the layout's initial contents";
+  EXPECT_TRUE(IsCentred(*form));
+  EXPECT_NEAR(shell_.calculatorInstance(WindowClass::frmKVAtoAmps1PhLN)->values.Amps, 21.7, 0.05);
+}
+
+// Runs the event loop as the program does; returns 0 when it ended because the last
+// window closed, -1 when it was still running after `ms`.
+int RunEventLoopFor(int ms) {
+  QTimer::singleShot(ms, qApp, [] { QCoreApplication::exit(-1); });
+  return QApplication::exec();
+}
+
+TEST_F(NavigationTest, TheProgramEndsWithItsLastWindowWhicheverItIs) {
+  forms::CalculatorForm* ll = Open(WindowClass::frmKVAtoAmps3PhLL);
+  forms::CalculatorForm* ln = Open(WindowClass::frmKVAtoAmps3PhLN);
+  bool ran_on_without_menu = false;
+  bool menu_rebuilt_centred = false;
+  bool ran_on_with_one_left = false;
+  QTimer::singleShot(0, [&] { shell_.mainMenu()->close(); });
+  QTimer::singleShot(50, [&] {
+    ran_on_without_menu = shell_.mainMenu() == nullptr;
+    Click(ln->cmdBackMainPage);
+    menu_rebuilt_centred = shell_.mainMenu() != nullptr && IsCentred(*shell_.mainMenu());
+    shell_.mainMenu()->close();
+    ll->close();
+  });
+  QTimer::singleShot(100, [&] {
+    ran_on_with_one_left = true;
+    ln->close();
+  });
+  EXPECT_EQ(RunEventLoopFor(3000), 0) << "still running with every window closed";
+  EXPECT_TRUE(ran_on_without_menu) << "closing the menu ended the program";
+  EXPECT_TRUE(menu_rebuilt_centred) << "Back rebuilds the closed menu, centred";
+  EXPECT_TRUE(ran_on_with_one_left);
+}
+
+TEST_F(NavigationTest, PictureTakesTheLastPlaceInTheTabOrder) {
+  MainMenu* menu = shell_.mainMenu();
+  menu->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+  const std::vector<QWidget*> cycle = {menu->Command3, menu->Command4, menu->Command1,
+                                       menu->Command2, menu->Picture1, menu->Command3};
+  for (std::size_t i = 1; i < cycle.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), cycle[i]) << "step " << i;
+  }
+  EXPECT_EQ(menu->Picture1->picture().size(), QSize(400, 311));
+}
+
+}  // namespace
+}  // namespace quillmark::app
