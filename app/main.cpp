@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/shell.h"
+#include "app/startup_probe.h"
 
 namespace {
 
@@ -34,5 +35,6 @@ int main(int argc, char* argv[]) {
 
   quillmark::app::Shell shell;
   shell.Start();
+  quillmark::app::ArmStartupProbe(*shell.mainMenu());
   return QApplication::exec();
 }
