@@ -38,7 +38,8 @@ class FirstPaintProbe : public QObject {
 }  // namespace
 
 void ArmStartupProbe(QWidget& window) {
-  if (qEnvironmentVariableIsEmpty("QUILLMARK_STARTUP_PROBE")) return;
+  if (qEnvironmentVariableIsEmpty("QUILLMARK_STARTUP_PROBE"))
+    return;
   window.installEventFilter(new FirstPaintProbe(&window));
 }
 
