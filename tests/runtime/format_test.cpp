@@ -75,13 +75,7 @@ TEST_P(FormatTest, WritesThePattern) {
 INSTANTIATE_TEST_SUITE_P(Locales, FormatTest,
                          ::testing::Combine(::testing::ValuesIn(test_support::kLocales),
                                             ::testing::ValuesIn(kCases)),
-                         [](const auto& info) {
-                           std::string locale = std::get<0>(info.param);
-                           std::erase_if(locale, [](char c) {
-                             return !std::isalnum(static_cast<unsigned char>(c));
-                           });
-                           return locale + "_" + std::get<1>(info.param).name;
-                         });
+                         test_support::LocaleRowName<FormatCase>);
 
 }  // namespace
 }  // namespace quillmark::runtime

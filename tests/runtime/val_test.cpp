@@ -81,13 +81,7 @@ TEST_P(ValTest, ReadsTheNumberAtTheStart) {
 INSTANTIATE_TEST_SUITE_P(Locales, ValTest,
                          ::testing::Combine(::testing::ValuesIn(test_support::kLocales),
                                             ::testing::ValuesIn(kCases)),
-                         [](const auto& info) {
-                           std::string locale = std::get<0>(info.param);
-                           std::erase_if(locale, [](char c) {
-                             return !std::isalnum(static_cast<unsigned char>(c));
-                           });
-                           return locale + "_" + std::get<1>(info.param).name;
-                         });
+                         test_support::LocaleRowName<ValCase>);
 
 }  // namespace
 }  // namespace quillmark::runtime
