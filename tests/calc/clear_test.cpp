@@ -76,11 +76,5 @@ TEST(Clear, RestoresTheRestingLabelColourWhateverTheDesign) {
   EXPECT_EQ(w.controls.lbl8.back_colour, colours::kMenuBackground);
 }
 
-TEST(WindowNames, RoundTrip) {
-  for (WindowClass window : kWindowClasses)
-    EXPECT_EQ(WindowClassNamed(ClassName(window)), window);
-  EXPECT_FALSE(WindowClassNamed("frmQuillmarkKVAtoAmps").has_value());
-}
-
 }  // namespace
 }  // namespace quillmark::calc

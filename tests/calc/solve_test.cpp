@@ -152,16 +152,6 @@ TEST(Solve, ComputesInSinglePrecisionWithTheWindowsOwnDenominator) {
   }
 }
 
-TEST(Solve, ZeroGuardsSubstituteSingleConstants) {
-  CalculatorWindow w(W::frmKVAtoAmps3PhLL);
-  Type(w, "100", "-0", "0");
-  RecordingBox box(w);
-  w.cmdSolve_Click(box);
-  EXPECT_EQ(w.values.Volts, 1e-10f);
-  EXPECT_EQ(w.values.PF, 1e-7f);
-  EXPECT_EQ(w.values.KVA, 100.0f);
-}
-
 TEST(Solve, RefusesTheFiveSmallPowerFactorsByExactValueOnly) {
   struct Row {
     const char* pf;
