@@ -19,7 +19,7 @@
 namespace quillmark::app {
 namespace {
 
-constexpr QSize kPictureSize{400, 311};
+constexpr QSize kPictureSize = kDistributionBoardSize;
 
 // The board is seen from the front with its cover off, lit from the upper left.
 constexpr QRectF kEnclosure{8, 6, 384, 299};
@@ -795,9 +795,10 @@ void PaintLens(QPainter& painter) {
   painter.fillRect(whole, QBrush(FilmGrain()));
 }
 
-QPixmap PaintDistributionBoard() {
-  QImage image(kPictureSize, QImage::Format_RGB32);
-  QPainter painter(&image);
+}  // namespace
+
+void PaintDistributionBoard(QPainter& painter) {
+  painter.save();
   painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
   PaintWall(painter);
   PaintEnclosure(painter);
@@ -826,15 +827,7 @@ QPixmap PaintDistributionBoard() {
   }
   PaintTerminalBlocks(painter);
   PaintLens(painter);
-  painter.end();
-  return QPixmap::fromImage(std::move(image));
-}
-
-}  // namespace
-
-QPixmap DistributionBoardPicture() {
-  static const QPixmap picture = PaintDistributionBoard();
-  return picture;
+  painter.restore();
 }
 
 }  // namespace quillmark::app

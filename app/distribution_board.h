@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QPixmap>
+#include "app/pixels.h"
+
+class QPainter;
 
 namespace quillmark::app {
 
-// A 400 × 311 picture of the breakers in an opened distribution board, for the main menu.
-// The program paints it itself on the first call, so it ships no image file; later calls
-// return that same pixmap. Needs a QGuiApplication.
-QPixmap DistributionBoardPicture();
+// Paints the main menu's picture, the breakers in an opened distribution board, at
+// kDistributionBoardSize with its top-left corner at (0, 0). Used at build time only.
+void PaintDistributionBoard(QPainter& painter);
 
 }  // namespace quillmark::app

@@ -1,6 +1,6 @@
 #include "app/main_menu.h"
 
-#include "app/distribution_board.h"
+#include "app/pixels.h"
 #include "forms/fonts.h"
 
 namespace quillmark::app {
@@ -37,7 +37,16 @@ MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
   Command3 = control_as<QPushButton>("Command3");
   Command4 = control_as<QPushButton>("Command4");
   Picture1 = control_as<forms::PictureBox>("Picture1");
-  Picture1->setPicture(DistributionBoardPicture());
+  // The captions are fixed and their font has every glyph they use, so Qt need not work
+  // out which fonts to fall back on: a costly font-matching step at start-up.
+  for (QPushButton* button : {Command1, Command2, Command3, Command4}) {
+    QFont font = button->font();
+    font.setStyleStrategy(QFont::NoFontMerging);
+    button->setFont(font);
+  }
+  // Shown straight from the program's own pixels: no copy, nothing to decode.
+  Picture1->setPicture(QImage(kDistributionBoardPixels, kDistributionBoardSize.width(),
+                              kDistributionBoardSize.height(), QImage::Format_RGB32));
 }
 
 }  // namespace quillmark::app

@@ -10,7 +10,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
   setFocusPolicy(Qt::StrongFocus);  // it takes a place in the tab order
 }
 
-void PictureBox::setPicture(const QPixmap& picture) {
+void PictureBox::setPicture(const QImage& picture) {
   picture_ = picture;
   update();
 }
@@ -20,7 +20,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect inside = contentsRect();
   painter.setClipRect(inside);
-  painter.drawPixmap(inside.topLeft(), picture_);
+  painter.drawImage(inside.topLeft(), picture_);
 }
 
 }  // namespace quillmark::forms

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QFrame>
-#include <QPixmap>
+#include <QImage>
 
 namespace quillmark::forms {
 
@@ -13,14 +13,14 @@ class PictureBox : public QFrame {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  void setPicture(const QPixmap& picture);
-  const QPixmap& picture() const { return picture_; }
+  void setPicture(const QImage& picture);
+  const QImage& picture() const { return picture_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap picture_;
+  QImage picture_;
 };
 
 }  // namespace quillmark::forms
