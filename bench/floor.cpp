@@ -1,0 +1,33 @@
+// The start-up floor: the least a Qt Widgets program of the menu's size does before its
+// first paint. One window of the main menu's size with a few ordinary controls, in Qt's
+// defaults throughout, and the same first-paint probe as quillmark. scripts/startup-benchmark
+// runs the two side by side; quillmark's start-up is measured against this one's.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "app/startup_probe.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QWidget window;
+  window.setWindowTitle("Start-up floor");
+  window.setFixedSize(714, 471);
+
+  // Controls are children of the window, which deletes them.
+  const int kRowHeight = 40;
+  for (int row = 0; row < 2; ++row) {
+    const int top = 40 + row * kRowHeight;
+    (new QLabel(QStringLiteral("Value %1").arg(row + 1), &window))->setGeometry(40, top, 120, 30);
+    (new QLineEdit(&window))->setGeometry(170, top, 200, 30);
+  }
+  (new QPushButton(QStringLiteral("&Solve"), &window))->setGeometry(40, 140, 160, 32);
+  (new QPushButton(QStringLiteral("&Clear"), &window))->setGeometry(210, 140, 160, 32);
+
+  window.show();
+  quillmark::app::ArmStartupProbe(window);
+  return QApplication::exec();
+}
