@@ -25,10 +25,10 @@ void InstallFontStandIns() {
   }
 }
 
-QFont MakeFont(const FontSpec& spec) {
-  QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-  font.setPointSizeF(spec.points);
-  font.setWeight(static_cast<QFont::Weight>(spec.weight));
+QFont MakeFont(const FontSpec& stored) {
+  QFont font(QString::fromUtf8(stored.family.data(), static_cast<qsizetype>(stored.family.size())));
+  font.setPointSizeF(stored.points);
+  font.setWeight(static_cast<QFont::Weight>(stored.weight));
   return font;
 }
 

@@ -26,6 +26,6 @@ inline constexpr FontSpec kMenuButtonFont{"Tahoma", 12, 700};
 // call more than once; the work is done the first time.
 void InstallFontStandIns();
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& stored);
 
 }  // namespace quillmark::forms

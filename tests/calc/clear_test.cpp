@@ -69,12 +69,5 @@ TEST(Clear, KwWindowLeavesThePowerFactorBoxAlone) {
   EXPECT_EQ(w.controls.txtPF.back_colour, colours::kWindowText);
 }
 
-TEST(Clear, RestoresTheRestingLabelColourWhateverTheDesign) {
-  CalculatorWindow w(WindowClass::frmKVAtoAmps3PhLN);
-  w.controls.lbl8.back_colour = colours::kButtonFace;  // as that window is designed
-  w.cmdClear_Click();
-  EXPECT_EQ(w.controls.lbl8.back_colour, colours::kMenuBackground);
-}
-
 }  // namespace
 }  // namespace quillmark::calc

@@ -199,16 +199,6 @@ TEST(Solve, MessageBoxSeesEverythingWrittenBeforeIt) {
   EXPECT_EQ(at_box.lblMsg.caption, "");
 }
 
-TEST(Solve, MessageBoxComesBeforeTheLaterChecks) {
-  CalculatorWindow w(W::frmKVAtoAmps3PhLL);
-  Type(w, "-100", "400", "0");
-  RecordingBox box(w);
-  w.cmdSolve_Click(box);
-  ASSERT_EQ(box.seen.size(), 1u);
-  EXPECT_EQ(box.seen[0].lbl8.caption, " Invalid PF value");
-  EXPECT_EQ(w.controls.lbl8.caption, "Invalid kVA value") << "later captions overwrite";
-}
-
 TEST(Solve, ArithmeticErrorEndsTheProcedureKeepingWhatCameBefore) {
   struct Row {
     W window;
