@@ -117,7 +117,9 @@ std::string Format(float value, std::string_view pattern_text) {
     RoundAt(number, kSignificantDigits);
     RoundAt(number, number.point + pattern.decimals);
   }
-  return (value < 0.0f ? "-" : "") + Layout(number, pattern);
+  std::string text = value < 0.0f ? "-" : "";
+  text += Layout(number, pattern);
+  return text;
 }
 
 }  // namespace quillmark::runtime
