@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "app/startup_probe.h"
+#include "bench/startup_probe.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -28,6 +28,6 @@ int main(int argc, char* argv[]) {
   (new QPushButton(QStringLiteral("&Clear"), &window))->setGeometry(210, 140, 160, 32);
 
   window.show();
-  quillmark::app::ArmStartupProbe(window);
+  quillmark::bench::ArmStartupProbe(window);
   return QApplication::exec();
 }

@@ -1,12 +1,12 @@
-#include "app/startup_probe.h"
+#include "bench/startup_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 
-namespace quillmark::app {
+namespace quillmark::bench {
 namespace {
 
 class FirstPaintProbe : public QObject {
@@ -25,9 +25,9 @@ class FirstPaintProbe : public QObject {
 
  private:
   void Report() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("first-paint %lld\n", now.tv_sec * 1'000'000'000LL + now.tv_nsec);
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    std::printf("first-paint %lld\n",
+                static_cast<long long>(std::chrono::nanoseconds(now).count()));
     std::fflush(stdout);
     QCoreApplication::exit(0);
   }
@@ -38,9 +38,7 @@ class FirstPaintProbe : public QObject {
 }  // namespace
 
 void ArmStartupProbe(QWidget& window) {
-  if (qEnvironmentVariableIsEmpty("QUILLMARK_STARTUP_PROBE"))
-    return;
   window.installEventFilter(new FirstPaintProbe(&window));
 }
 
-}  // namespace quillmark::app
+}  // namespace quillmark::bench

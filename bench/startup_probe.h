@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
-namespace quillmark::app {
+namespace quillmark::bench {
 
-// For the start-up benchmark only: when QUILLMARK_STARTUP_PROBE is set in the environment,
-// prints "first-paint <ns>" (CLOCK_MONOTONIC) once `window` has been painted for the first
-// time and its pixels handed to the display, then ends the program. Otherwise does nothing.
+// Prints "first-paint <ns>" (the steady clock, CLOCK_MONOTONIC on Linux) once `window` has
+// been painted for the first time and its pixels handed to the display, then ends the
+// program.
 void ArmStartupProbe(QWidget& window);
 
-}  // namespace quillmark::app
+}  // namespace quillmark::bench

@@ -1,0 +1,142 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QStyle>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/pixels.h"
+#include "app/shell.h"
+
+#ifdef QUILLMARK_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+#endif
+
+namespace quillmark::app {
+namespace {
+
+// Desktops where windows go through a display server that the environment names.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+constexpr bool kNeedsDisplayServer = true;
+#else
+constexpr bool kNeedsDisplayServer = false;
+#endif
+
+std::string EnvironmentValue(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+// The display the windows were to go to, as the person named it, for a message.
+std::string NamedDisplay() {
+  for (const char* variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+    const std::string value = EnvironmentValue(variable);
+    if (!value.empty())
+      return '"' + value + "\" (" + variable + ')';
+  }
+  return {};
+}
+
+// Qt gives up on a display it cannot reach with an abort, a core dump and advice to
+// reinstall. While the application object connects, its messages are held back; if it fails,
+// one line names the display instead and the program ends with status 1. If it succeeds, the
+// held messages go out as they would have.
+class DisplayConnectionGuard {
+ public:
+  DisplayConnectionGuard() { previous_ = qInstallMessageHandler(&Hold); }
+  ~DisplayConnectionGuard() {
+    qInstallMessageHandler(previous_);
+    for (const HeldMessage& held : held_) {
+      const QMessageLogContext context(held.file.constData(), held.line, held.function.constData(),
+                                       held.category.constData());
+      previous_(held.type, context, held.text);
+    }
+    held_.clear();
+  }
+
+ private:
+  struct HeldMessage {
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
+  };
+
+  static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+      std::fprintf(stderr, "quillmark: cannot show windows on the display %s.\n",
+                   NamedDisplay().c_str());
+      std::_Exit(1);
+    }
+    held_.push_back({type, context.file, context.function, context.category, context.line, text});
+  }
+
+  static inline QtMessageHandler previous_ = nullptr;
+  static inline std::vector<HeldMessage> held_;
+};
+
+// From the program's own pixels: no image reader, no image-format plug-ins to look for.
+QIcon WindowIcon() {
+  const QImage icon(kWindowIconPixels, kWindowIconSize.width(), kWindowIconSize.height(),
+                    QImage::Format_ARGB32);
+  return QIcon(QPixmap::fromImage(icon));
+}
+
+#ifdef QUILLMARK_HAVE_FONTCONFIG
+// Fontconfig reads its configuration and its list of fonts once per process: about a third
+// of the work before the main menu's first frame, which cannot be drawn without it. The
+// QApplication constructor spends most of its time waiting for the display server, so the
+// reading runs on a second thread meanwhile; it ends before any window is built.
+class FontWarmUp {
+ public:
+  FontWarmUp() : thread_([] { FcInit(); }) {}
+  void Finish() { thread_.join(); }
+
+ private:
+  std::thread thread_;
+};
+#else
+// Where Qt finds its fonts without Fontconfig there is nothing to read ahead.
+struct FontWarmUp {
+  void Finish() {}
+};
+#endif
+
+}  // namespace
+
+int RunProgram(int argc, char* argv[], const std::function<void(QWidget& menu)>& on_menu_shown) {
+  if (kNeedsDisplayServer && NamedDisplay().empty()) {
+    std::fputs(
+        "quillmark: no display found (DISPLAY is not set). Start it from a graphical "
+        "desktop session.\n",
+        stderr);
+    return 1;
+  }
+  FontWarmUp fonts;
+  std::optional<DisplayConnectionGuard> guard(std::in_place);
+  QApplication application(argc, argv);
+  guard.reset();
+  fonts.Finish();
+  QApplication::setApplicationName("Quillmark");
+  // One look on every desktop; where Fusion is the default already, no second style is made.
+  if (QApplication::style()->name() != QLatin1String("fusion"))
+    QApplication::setStyle("Fusion");
+  QApplication::setWindowIcon(WindowIcon());
+
+  Shell shell;
+  shell.Start();
+  if (on_menu_shown)
+    on_menu_shown(*shell.mainMenu());
+  return QApplication::exec();
+}
+
+}  // namespace quillmark::app
