@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "forms/calculator_layouts.h"
+#include "forms/handlers.h"
 #include "runtime/single.h"
 
 namespace quillmark::forms {
@@ -55,9 +56,12 @@ CalculatorForm::CalculatorForm(calc::CalculatorWindow& model)
   ConnectTyping(txtVolts, model_.controls.txtVolts);
   ConnectTyping(txtPF, model_.controls.txtPF);
   ConnectTyping(txtAmps, model_.controls.txtAmps);
-  connect(cmdSolve, &QPushButton::clicked, this, &CalculatorForm::cmdSolve_Click);
-  connect(cmdClear, &QPushButton::clicked, this, &CalculatorForm::cmdClear_Click);
-  connect(cmdBackMainPage, &QPushButton::clicked, this, &CalculatorForm::backToMainPage);
+  connect(cmdSolve, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { cmdSolve_Click(); }); });
+  connect(cmdClear, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { cmdClear_Click(); }); });
+  connect(cmdBackMainPage, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { emit backToMainPage(); }); });
   Mirror();
 }
 
