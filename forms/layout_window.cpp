@@ -21,10 +21,6 @@ namespace {
 
 namespace colours = runtime::colours;
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The colours a control keeps when its row sets none.
 struct StandardColours {
   runtime::Colour fore;
@@ -140,6 +136,10 @@ void ApplyColours(QWidget& widget, const ControlLayout& row) {
 }
 
 }  // namespace
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 void SetBackColour(QWidget& control, runtime::Colour colour) {
   const bool is_text_box = qobject_cast<QLineEdit*>(&control) != nullptr;
