@@ -1,9 +1,7 @@
 #include "app/distribution_board.h"
 
 #include <array>
-#include <map>
 #include <span>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -133,7 +131,7 @@ QColor OutgoingWireColour(const Device& device, int pole) {
   return device.modules == 2 && pole == 1 ? kBlueNeutral : kBrownPhase;
 }
 
-// All the print on the devices shares one size, so the painter loads a single font engine.
+// All the print on the devices is in one small bold face.
 QFont MarkingFont() {
   QFont font("Liberation Sans");
   font.setPixelSize(7);
@@ -141,34 +139,16 @@ QFont MarkingFont() {
   return font;
 }
 
-// Parts that repeat across the board are painted once into a small image and then copied: a
-// copy costs a fraction of rasterising the antialiased shapes again, which keeps the whole
-// picture to a millisecond or two.
+// A part is painted in its own coordinates from `origin`, a whole pixel, and clipped to
+// `size` there.
 template <typename Paint>
-QImage PaintSprite(QSize size, Paint paint) {
-  QImage sprite(size, QImage::Format_ARGB32_Premultiplied);
-  sprite.fill(Qt::transparent);
-  QPainter painter(&sprite);
-  painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+void PaintPart(QPainter& painter, QPoint origin, QSize size, Paint paint) {
+  painter.save();
+  painter.translate(origin);
+  painter.setClipRect(QRect({0, 0}, size));
   paint(painter);
-  return sprite;
+  painter.restore();
 }
-
-template <typename Key>
-class SpriteCache {
- public:
-  template <typename Paint>
-  const QImage& Get(const Key& key, QSize size, Paint paint) {
-    auto found = sprites_.find(key);
-    if (found == sprites_.end()) {
-      found = sprites_.emplace(key, PaintSprite(size, paint)).first;
-    }
-    return found->second;
-  }
-
- private:
-  std::map<Key, QImage> sprites_;
-};
 
 void PaintWall(QPainter& painter) {
   QLinearGradient wall(0, 0, 0, kPictureSize.height());
@@ -176,7 +156,7 @@ void PaintWall(QPainter& painter) {
   wall.setColorAt(1, QColor(212, 206, 195));
   painter.fillRect(QRect({0, 0}, kPictureSize), wall);
 
-  // Two offset layers read as a soft shadow without the cost of a blur.
+  // Two offset layers read as a soft shadow.
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0, 0, 0, 28));
   painter.drawRoundedRect(kEnclosure.translated(4, 5), 7, 7);
@@ -555,73 +535,60 @@ void PaintTerminalScrew(QPainter& painter, QPointF centre, qreal slot_angle) {
   painter.resetTransform();
 }
 
-// Sprites are placed on whole pixels so that copying them does not blur them.
-class Sprites {
- public:
-  void DrawHousing(QPainter& painter, const PlacedDevice& placed) {
-    constexpr int kMargin = 1;
-    const Device& device = placed.device;
-    const QSize size = placed.body.size().toSize() + QSize(2 * kMargin, 2 * kMargin);
-    const QImage& sprite = housings_.Get({device.kind, device.modules}, size, [&](QPainter& p) {
-      const QRectF body{QPointF(kMargin, kMargin), placed.body.size()};
-      PaintHousing(p, body, device.kind, device.modules);
-    });
-    painter.drawImage(placed.body.topLeft().toPoint() - QPoint(kMargin, kMargin), sprite);
-  }
+void DrawHousing(QPainter& painter, const PlacedDevice& placed) {
+  constexpr int kMargin = 1;
+  const Device& device = placed.device;
+  const QSize size = placed.body.size().toSize() + QSize(2 * kMargin, 2 * kMargin);
+  PaintPart(painter, placed.body.topLeft().toPoint() - QPoint(kMargin, kMargin), size,
+            [&](QPainter& p) {
+              const QRectF body{QPointF(kMargin, kMargin), placed.body.size()};
+              PaintHousing(p, body, device.kind, device.modules);
+            });
+}
 
-  // One pole's slot and lever, with the contact window above them.
-  void DrawPoleLever(QPainter& painter, const QRectF& slot, QColor colour, bool switched_on) {
-    constexpr int kAbove = 6;  // room for the contact window
-    constexpr QSize kSize{12, kAbove + static_cast<int>(kSlotHeight) + 2};
-    const QPoint origin(qRound(slot.center().x()) - kSize.width() / 2, qRound(slot.top()) - kAbove);
-    const QImage& sprite = levers_.Get({colour.rgb(), switched_on}, kSize, [&](QPainter& p) {
-      const QRectF local_slot = slot.translated(-origin);
-      PaintContactWindow(p, local_slot, switched_on);
-      PaintLever(p, local_slot, colour, switched_on);
-    });
-    painter.drawImage(origin, sprite);
-  }
+// One pole's slot and lever, with the contact window above them.
+void DrawPoleLever(QPainter& painter, const QRectF& slot, QColor colour, bool switched_on) {
+  constexpr int kAbove = 6;  // room for the contact window
+  constexpr QSize kSize{12, kAbove + static_cast<int>(kSlotHeight) + 2};
+  const QPoint origin(qRound(slot.center().x()) - kSize.width() / 2, qRound(slot.top()) - kAbove);
+  PaintPart(painter, origin, kSize, [&](QPainter& p) {
+    const QRectF local_slot = slot.translated(-origin);
+    PaintContactWindow(p, local_slot, switched_on);
+    PaintLever(p, local_slot, colour, switched_on);
+  });
+}
 
-  // A wire that leaves a terminal straight down and wanders sideways by the time it drops
-  // into the trunking, by one of a few fixed amounts so the bundle does not look ruled.
-  void DrawOutgoingWire(QPainter& painter, QPoint terminal, int length, QColor colour,
-                        int wire_index) {
-    constexpr int kDriftSteps = 7;
-    constexpr qreal kDriftPerStep = 1.3;
-    constexpr int kHalfWidth = 9;
-    const int step = (wire_index * 37) % kDriftSteps;
-    const qreal drift = (step - kDriftSteps / 2) * kDriftPerStep;
-    const QSize size{2 * kHalfWidth, length};
-    const QImage& sprite = wires_.Get({colour.rgb(), step, length}, size, [&](QPainter& p) {
-      QPainterPath path({kHalfWidth, 0});
-      path.cubicTo(kHalfWidth, length - 10, kHalfWidth + drift, 6, kHalfWidth + drift, length);
-      // The wire stands off the back plate, so its shadow falls a little aside.
-      p.setPen(QPen(QColor(0, 0, 0, 50), 4, Qt::SolidLine, Qt::FlatCap));
-      p.drawPath(path.translated(2, 1));
-      PaintWire(p, path, colour, 3.4);
-    });
-    painter.drawImage(terminal - QPoint(kHalfWidth, 0), sprite);
-  }
+// A wire that leaves a terminal straight down and wanders sideways by the time it drops
+// into the trunking, by one of a few fixed amounts so the bundle does not look ruled.
+void DrawOutgoingWire(QPainter& painter, QPoint terminal, int length, QColor colour,
+                      int wire_index) {
+  constexpr int kDriftSteps = 7;
+  constexpr qreal kDriftPerStep = 1.3;
+  constexpr int kHalfWidth = 9;
+  const int step = (wire_index * 37) % kDriftSteps;
+  const qreal drift = (step - kDriftSteps / 2) * kDriftPerStep;
+  const QSize size{2 * kHalfWidth, length};
+  PaintPart(painter, terminal - QPoint(kHalfWidth, 0), size, [&](QPainter& p) {
+    QPainterPath path({kHalfWidth, 0});
+    path.cubicTo(kHalfWidth, length - 10, kHalfWidth + drift, 6, kHalfWidth + drift, length);
+    // The wire stands off the back plate, so its shadow falls a little aside.
+    p.setPen(QPen(QColor(0, 0, 0, 50), 4, Qt::SolidLine, Qt::FlatCap));
+    p.drawPath(path.translated(2, 1));
+    PaintWire(p, path, colour, 3.4);
+  });
+}
 
-  void DrawTerminalScrew(QPainter& painter, QPoint centre, int screw_index) {
-    // A few slot angles are enough for the screws not to look stamped out.
-    constexpr std::array kSlotAngles = {12.0, 41.0, 73.0};
-    const int variant = (screw_index * 7) % kSlotAngles.size();
-    const QImage& sprite = screws_.Get(variant, {12, 12}, [&](QPainter& p) {
-      PaintTerminalScrew(p, {6, 6}, kSlotAngles[variant]);
-    });
-    painter.drawImage(centre - QPoint(6, 6), sprite);
-  }
-
- private:
-  SpriteCache<std::pair<DeviceKind, int>> housings_;
-  SpriteCache<std::pair<QRgb, bool>> levers_;
-  SpriteCache<int> screws_;
-  SpriteCache<std::tuple<QRgb, int, int>> wires_;
-};
+void DrawTerminalScrew(QPainter& painter, QPoint centre, int screw_index) {
+  // A few slot angles are enough for the screws not to look stamped out.
+  constexpr std::array kSlotAngles = {12.0, 41.0, 73.0};
+  const int variant = (screw_index * 7) % kSlotAngles.size();
+  PaintPart(painter, centre - QPoint(6, 6), {12, 12}, [&](QPainter& p) {
+    PaintTerminalScrew(p, {6, 6}, kSlotAngles[variant]);
+  });
+}
 
 // Wires leave each pole at the bottom and drop into the trunking below the row.
-void PaintOutgoingWires(QPainter& painter, Sprites& sprites, const Row& row) {
+void PaintOutgoingWires(QPainter& painter, const Row& row) {
   int wire_index = 0;
   ForEachDevice(row, [&](const PlacedDevice& placed) {
     // The wire starts inside the terminal and ends inside the trunking, both hidden later.
@@ -629,8 +596,8 @@ void PaintOutgoingWires(QPainter& painter, Sprites& sprites, const Row& row) {
     const int length = qRound(row.trunking_below.top()) + 6 - terminal_y;
     for (int pole = 0; pole < placed.device.modules; ++pole, ++wire_index) {
       const QPoint terminal{qRound(PoleCentre(placed.body, pole)), terminal_y};
-      sprites.DrawOutgoingWire(painter, terminal, length, OutgoingWireColour(placed.device, pole),
-                               wire_index);
+      DrawOutgoingWire(painter, terminal, length, OutgoingWireColour(placed.device, pole),
+                       wire_index);
     }
   });
 }
@@ -648,18 +615,18 @@ void PaintMainSwitchHandle(QPainter& painter, const PlacedDevice& placed) {
   painter.drawText(beside.translated(0, slot.height() - 8), Qt::AlignCenter, QStringLiteral("O"));
 }
 
-void PaintResidualCurrentControls(QPainter& painter, Sprites& sprites, const PlacedDevice& placed) {
+void PaintResidualCurrentControls(QPainter& painter, const PlacedDevice& placed) {
   const QRectF slot = LeverSlot(placed.body, PoleCentre(placed.body, 0), kSlotWidth);
-  sprites.DrawPoleLever(painter, slot, placed.device.lever, placed.device.switched_on);
+  DrawPoleLever(painter, slot, placed.device.lever, placed.device.switched_on);
   PaintTestButton(painter, {PoleCentre(placed.body, 1), slot.top() + 5});
 }
 
-void PaintBreakerLevers(QPainter& painter, Sprites& sprites, const PlacedDevice& placed) {
+void PaintBreakerLevers(QPainter& painter, const PlacedDevice& placed) {
   const Device& device = placed.device;
   const QRectF& body = placed.body;
   for (int pole = 0; pole < device.modules; ++pole) {
     const QRectF slot = LeverSlot(body, PoleCentre(body, pole), kSlotWidth);
-    sprites.DrawPoleLever(painter, slot, device.lever, device.switched_on);
+    DrawPoleLever(painter, slot, device.lever, device.switched_on);
   }
   if (device.modules > 1) {
     // The handle tie makes the poles trip and switch together.
@@ -671,16 +638,16 @@ void PaintBreakerLevers(QPainter& painter, Sprites& sprites, const PlacedDevice&
   }
 }
 
-void PaintControls(QPainter& painter, Sprites& sprites, const PlacedDevice& placed) {
+void PaintControls(QPainter& painter, const PlacedDevice& placed) {
   switch (placed.device.kind) {
     case DeviceKind::kMainSwitch:
       PaintMainSwitchHandle(painter, placed);
       break;
     case DeviceKind::kResidualCurrentDevice:
-      PaintResidualCurrentControls(painter, sprites, placed);
+      PaintResidualCurrentControls(painter, placed);
       break;
     case DeviceKind::kMiniatureBreaker:
-      PaintBreakerLevers(painter, sprites, placed);
+      PaintBreakerLevers(painter, placed);
       break;
     case DeviceKind::kEmptySpace:
       break;
@@ -707,13 +674,13 @@ void PaintMarking(QPainter& painter, const PlacedDevice& placed) {
   PaintSmallPrint(painter, placed.body, text_area.bottom() + 2);
 }
 
-void PaintTerminalScrews(QPainter& painter, Sprites& sprites, const Row& row) {
+void PaintTerminalScrews(QPainter& painter, const Row& row) {
   int screw_index = 0;
   ForEachDevice(row, [&](const PlacedDevice& placed) {
     for (int pole = 0; pole < placed.device.modules; ++pole) {
       const int x = qRound(PoleCentre(placed.body, pole));
       for (const qreal y : {placed.body.top() + 10, placed.body.bottom() - 10}) {
-        sprites.DrawTerminalScrew(painter, {x, qRound(y)}, screw_index++);
+        DrawTerminalScrew(painter, {x, qRound(y)}, screw_index++);
       }
     }
   });
@@ -747,25 +714,25 @@ QRectF BreakerSpan(const Row& row) {
   return span;
 }
 
-void PaintTerminalBlockWires(QPainter& painter, Sprites& sprites) {
+void PaintTerminalBlockWires(QPainter& painter) {
   for (int index = 0; index < kTerminalBlockCount; ++index) {
     const QRectF block = TerminalBlock(index);
     const QPoint terminal{qRound(block.center().x()), qRound(block.bottom()) - 4};
     const int length = qRound(kUpper.trunking_below.top()) + 6 - terminal.y();
-    sprites.DrawOutgoingWire(painter, terminal, length, TerminalBlockColour(index), index);
+    DrawOutgoingWire(painter, terminal, length, TerminalBlockColour(index), index);
   }
 }
 
-void PaintRow(QPainter& painter, Sprites& sprites, const Row& row) {
+void PaintRow(QPainter& painter, const Row& row) {
   PaintRowShadow(painter, row);
   ForEachDevice(row, [&](const PlacedDevice& placed) {
-    sprites.DrawHousing(painter, placed);
-    PaintControls(painter, sprites, placed);
+    DrawHousing(painter, placed);
+    PaintControls(painter, placed);
     PaintMarking(painter, placed);
   });
   const QRectF breakers = BreakerSpan(row);
   PaintBusbar(painter, breakers.left() + 2, breakers.right() - 2, row.top);
-  PaintTerminalScrews(painter, sprites, row);
+  PaintTerminalScrews(painter, row);
 }
 
 // A faint tile of film grain, from a fixed seed so that every run paints the same picture.
@@ -814,16 +781,15 @@ void PaintDistributionBoard(QPainter& painter) {
                   TerminalBlock(kTerminalBlockCount - 1).right() + 2);
 
   // Wires go first, so that the trunking and the devices cover their ends.
-  Sprites sprites;
   for (const Row& row : kRows) {
-    PaintOutgoingWires(painter, sprites, row);
+    PaintOutgoingWires(painter, row);
   }
-  PaintTerminalBlockWires(painter, sprites);
+  PaintTerminalBlockWires(painter);
   for (const Row& row : kRows) {
     PaintTrunking(painter, row.trunking_below);
   }
   for (const Row& row : kRows) {
-    PaintRow(painter, sprites, row);
+    PaintRow(painter, row);
   }
   PaintTerminalBlocks(painter);
   PaintLens(painter);

@@ -1,5 +1,7 @@
 #include "app/shell.h"
 
+#include "forms/handlers.h"
+
 namespace quillmark::app {
 namespace {
 
@@ -23,7 +25,9 @@ void Shell::ShowMainMenu() {
     menu_window_ = new MainMenu();
     for (const MenuEntry& entry : kMenuEntries) {
       connect(menu_window_->control_as<QPushButton>(entry.button), &QPushButton::clicked, this,
-              [this, target = entry.target] { ShowCalculator(target); });
+              [this, target = entry.target] {
+                forms::RunHandler([this, target] { ShowCalculator(target); });
+              });
     }
   }
   BringToFront(*menu_window_);

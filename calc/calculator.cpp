@@ -180,26 +180,6 @@ std::string_view ControlName(Focusable control) {
   return kNames[static_cast<std::size_t>(control)];
 }
 
-runtime::TextBox* Controls::TextBoxNamed(std::string_view name) {
-  if (name == "txtKVA")
-    return &txtKVA;
-  if (name == "txtVolts")
-    return &txtVolts;
-  if (name == "txtPF")
-    return &txtPF;
-  if (name == "txtAmps")
-    return &txtAmps;
-  return nullptr;
-}
-
-runtime::Label* Controls::LabelNamed(std::string_view name) {
-  if (name == "lbl8")
-    return &lbl8;
-  if (name == "lblMsg")
-    return &lblMsg;
-  return nullptr;
-}
-
 void CalculatorWindow::cmdClear_Click() {
   auto& c = controls;
   const bool pf = HasPowerFactor(class_);

@@ -57,10 +57,6 @@ struct Controls {
   runtime::Label lbl8{runtime::colours::kMenuBackground};
   runtime::Label lblMsg{};
   Focusable focus = Focusable::txtKVA;
-
-  // The procedures' controls by their names, for the window layer; null for other names.
-  runtime::TextBox* TextBoxNamed(std::string_view name);
-  runtime::Label* LabelNamed(std::string_view name);
 };
 
 // The calculator values, single precision as the procedures keep them.

@@ -2,15 +2,49 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <optional>
 
 #include "forms/calculator_layouts.h"
+#include "forms/handlers.h"
 #include "runtime/single.h"
 
 namespace quillmark::forms {
 namespace {
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The controls the procedures use, by the names their windows give them: where the model
+// keeps each one, and which of them can hold the focus.
+struct ProcedureControl {
+  std::string_view name;
+  runtime::TextBox calc::Controls::*box = nullptr;
+  runtime::Label calc::Controls::*label = nullptr;
+  std::optional<calc::Focusable> focus;
+};
+constexpr ProcedureControl kProcedureControls[] = {
+    {"txtKVA", &calc::Controls::txtKVA, nullptr, calc::Focusable::txtKVA},
+    {"txtVolts", &calc::Controls::txtVolts, nullptr, calc::Focusable::txtVolts},
+    {"txtPF", &calc::Controls::txtPF, nullptr, calc::Focusable::txtPF},
+    {"txtAmps", &calc::Controls::txtAmps, nullptr, calc::Focusable::txtAmps},
+    {"lbl8", nullptr, &calc::Controls::lbl8, std::nullopt},
+    {"lblMsg", nullptr, &calc::Controls::lblMsg, std::nullopt},
+    {"cmdSolve", nullptr, nullptr, calc::Focusable::cmdSolve},
+    {"cmdClear", nullptr, nullptr, calc::Focusable::cmdClear},
+    {"cmdBackMainPage", nullptr, nullptr, calc::Focusable::cmdBackMainPage},
+};
+
+std::string_view NameOf(calc::Focusable focus) {
+  for (const ProcedureControl& control : kProcedureControls) {
+    if (control.focus == focus)
+      return control.name;
+  }
+  return {};
+}
+
+const ProcedureControl* ProcedureControlNamed(std::string_view name) {
+  for (const ProcedureControl& control : kProcedureControls) {
+    if (control.name == name)
+      return &control;
+  }
+  return nullptr;
 }
 
 // The procedures' message box: the person sees what Solve has done so far behind it.
@@ -51,13 +85,13 @@ CalculatorForm::CalculatorForm(calc::CalculatorWindow& model)
   BindControls();
   NameBoxesAfterHeadings();
   LoadModelControls();
-  ConnectTyping(txtKVA, model_.controls.txtKVA);
-  ConnectTyping(txtVolts, model_.controls.txtVolts);
-  ConnectTyping(txtPF, model_.controls.txtPF);
-  ConnectTyping(txtAmps, model_.controls.txtAmps);
-  connect(cmdSolve, &QPushButton::clicked, this, &CalculatorForm::cmdSolve_Click);
-  connect(cmdClear, &QPushButton::clicked, this, &CalculatorForm::cmdClear_Click);
-  connect(cmdBackMainPage, &QPushButton::clicked, this, &CalculatorForm::backToMainPage);
+  ConnectTyping();
+  connect(cmdSolve, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { cmdSolve_Click(); }); });
+  connect(cmdClear, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { cmdClear_Click(); }); });
+  connect(cmdBackMainPage, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { emit backToMainPage(); }); });
   Mirror();
 }
 
@@ -101,34 +135,43 @@ void CalculatorForm::NameBoxesAfterHeadings() {
 void CalculatorForm::LoadModelControls() {
   calc::Controls& state = model_.controls;
   for (const ControlLayout& row : layout().controls) {
-    if (runtime::TextBox* box = state.TextBoxNamed(row.name)) {
-      box->text = row.text;
-      box->back_colour =
+    const ProcedureControl* control = ProcedureControlNamed(row.name);
+    if (control == nullptr)
+      continue;
+    if (control->box != nullptr) {
+      runtime::TextBox& box = state.*control->box;
+      box.text = row.text;
+      box.back_colour =
           row.back == kStandardColour ? runtime::colours::kWindowBackground : row.back;
-    } else if (runtime::Label* label = state.LabelNamed(row.name)) {
-      label->caption = row.text;
-      label->back_colour = row.back == kStandardColour ? runtime::colours::kButtonFace : row.back;
+    } else if (control->label != nullptr) {
+      runtime::Label& label = state.*control->label;
+      label.caption = row.text;
+      label.back_colour = row.back == kStandardColour ? runtime::colours::kButtonFace : row.back;
     }
   }
   state.focus = calc::Focusable::txtKVA;
 }
 
-void CalculatorForm::ConnectTyping(QLineEdit* box, runtime::TextBox& model_box) {
-  if (box == nullptr)
-    return;
-  connect(box, &QLineEdit::textEdited, this,
-          [&model_box](const QString& text) { model_box.text = text.toStdString(); });
+void CalculatorForm::ConnectTyping() {
+  for (const ProcedureControl& control : kProcedureControls) {
+    auto* box = control_as<QLineEdit>(control.name);
+    if (box == nullptr || control.box == nullptr)
+      continue;
+    runtime::TextBox& model_box = model_.controls.*control.box;
+    connect(box, &QLineEdit::textEdited, this,
+            [&model_box](const QString& text) { model_box.text = text.toStdString(); });
+  }
 }
 
 void CalculatorForm::Mirror() {
   const calc::Controls& state = model_.controls;
-  MirrorTextBox(txtKVA, state.txtKVA);
-  MirrorTextBox(txtVolts, state.txtVolts);
-  MirrorTextBox(txtPF, state.txtPF);
-  MirrorTextBox(txtAmps, state.txtAmps);
-  MirrorLabel(lbl8, state.lbl8);
-  MirrorLabel(lblMsg, state.lblMsg);
-  QWidget* focus = control(calc::ControlName(state.focus));
+  for (const ProcedureControl& control : kProcedureControls) {
+    if (control.box != nullptr)
+      MirrorTextBox(control_as<QLineEdit>(control.name), state.*control.box);
+    if (control.label != nullptr)
+      MirrorLabel(control_as<QLabel>(control.name), state.*control.label);
+  }
+  QWidget* focus = control(NameOf(state.focus));
   if (focus != nullptr && !focus->hasFocus())
     focus->setFocus(Qt::OtherFocusReason);
 }
@@ -139,13 +182,9 @@ void CalculatorForm::TakeFocusFromWidgets() {
   const QWidget* focused = focusWidget();
   if (focused == nullptr)
     return;
-  for (auto candidate : {calc::Focusable::txtKVA, calc::Focusable::txtVolts, calc::Focusable::txtPF,
-                         calc::Focusable::txtAmps, calc::Focusable::cmdSolve,
-                         calc::Focusable::cmdClear, calc::Focusable::cmdBackMainPage}) {
-    if (focused->objectName() == ToQString(calc::ControlName(candidate))) {
-      model_.controls.focus = candidate;
-    }
-  }
+  const ProcedureControl* control = ProcedureControlNamed(focused->objectName().toStdString());
+  if (control != nullptr && control->focus.has_value())
+    model_.controls.focus = *control->focus;
 }
 
 void CalculatorForm::cmdSolve_Click() {
@@ -166,7 +205,8 @@ void CalculatorForm::cmdClear_Click() {
   Mirror();
 }
 
-// The classic runtime ended the whole program here; the calculator only ends the Solve.
+// A result too large to store ends the Solve that computed it, and only that: the window
+// stays open with what Solve wrote before.
 void CalculatorForm::ShowOverflow() {
   QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
                   tr("Run-time error '6': Overflow"), QMessageBox::Ok, this);

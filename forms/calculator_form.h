@@ -42,7 +42,7 @@ class CalculatorForm : public LayoutWindow {
   void BindControls();
   void NameBoxesAfterHeadings();
   void LoadModelControls();
-  void ConnectTyping(QLineEdit* box, runtime::TextBox& model_box);
+  void ConnectTyping();
   void TakeFocusFromWidgets();
   void cmdSolve_Click();
   void cmdClear_Click();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QValidator>
 #include <algorithm>
 #include <vector>
 
@@ -19,10 +20,6 @@ namespace quillmark::forms {
 namespace {
 
 namespace colours = runtime::colours;
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The colours a control keeps when its row sets none.
 struct StandardColours {
@@ -59,10 +56,38 @@ QWidget* MakeLabel(const ControlLayout& row, QWidget* parent) {
   return label;
 }
 
+// How many UTF-16 units the character that ends at `end` takes: two for one beyond the
+// 16-bit range.
+int UnitsOfCharacterBefore(QStringView text, int end) {
+  return end >= 2 && text[end - 1].isLowSurrogate() && text[end - 2].isHighSurrogate() ? 2 : 1;
+}
+
+// A box's maximum length counts characters, as the procedures' writes do, where
+// QLineEdit's own limit counts UTF-16 units and would cut a character beyond the 16-bit
+// range in half. Like that limit, it cuts what was just typed or pasted, which ends at the
+// cursor, and leaves what the box held before.
+class CharacterLimit : public QValidator {
+ public:
+  CharacterLimit(int max_chars, QObject* parent) : QValidator(parent), max_chars_(max_chars) {}
+
+  State validate(QString& text, int& cursor) const override {
+    while (QStringView(text).toUcs4().size() > max_chars_) {
+      const int end = cursor > 0 ? cursor : static_cast<int>(text.size());
+      const int units = UnitsOfCharacterBefore(text, end);
+      text.remove(end - units, units);
+      cursor = std::max(cursor - units, 0);
+    }
+    return Acceptable;
+  }
+
+ private:
+  int max_chars_;
+};
+
 QWidget* MakeTextBox(const ControlLayout& row, QWidget* parent) {
   auto* box = new QLineEdit(ToQString(row.text), parent);
   if (row.max_length > 0)
-    box->setMaxLength(row.max_length);
+    box->setValidator(new CharacterLimit(row.max_length, box));
   box->setAlignment(ToQtAlignment(row.align) | Qt::AlignVCenter);
   return box;
 }
@@ -111,6 +136,10 @@ void ApplyColours(QWidget& widget, const ControlLayout& row) {
 }
 
 }  // namespace
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 void SetBackColour(QWidget& control, runtime::Colour colour) {
   const bool is_text_box = qobject_cast<QLineEdit*>(&control) != nullptr;

@@ -33,6 +33,9 @@ class LayoutWindow : public QWidget {
   const WindowLayout& layout_;
 };
 
+// The stored texts are UTF-8.
+QString ToQString(std::string_view text);
+
 // Sets a control's background colour (a stored colour) on its palette, as the platform
 // draws it.
 void SetBackColour(QWidget& control, runtime::Colour colour);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
+#include <functional>
 
 #include "app/shell.h"
 #include "gui_support.h"
@@ -97,6 +99,56 @@ TEST_F(NavigationTest, AClosedWindowIsRebuiltWithItsValuesKept) {
   EXPECT_TRUE(form->txtAmps->text().isEmpty()) << "the layout's initial contents";
   EXPECT_TRUE(IsCentred(*form));
   EXPECT_NEAR(shell_.calculatorInstance(WindowClass::frmKVAtoAmps1PhLN)->values.Amps, 21.7, 0.05);
+}
+
+// Alt and a letter typed ahead, queued as the window system queues them: the access key
+// arms its button's click only when the event loop reaches it.
+void TypeAhead(QWidget* box, Qt::Key letter) {
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+    QCoreApplication::postEvent(box, new QKeyEvent(type, letter, Qt::AltModifier));
+}
+
+// Solve's message box waits for the person; a click that comes due meanwhile, typed ahead
+// or pending on the menu, finds Solve still running and does nothing.
+TEST_F(NavigationTest, NoButtonRunsWhileTheMessageBoxWaits) {
+  forms::CalculatorForm* form = Open(WindowClass::frmKVAtoAmps3PhLL);
+  QSignalSpy back(form, &forms::CalculatorForm::backToMainPage);
+  const struct {
+    const char* name;
+    std::function<void()> press;
+  } rows[] = {
+      {"Alt+C", [&] { TypeAhead(form->txtPF, Qt::Key_C); }},
+      {"Alt+B", [&] { TypeAhead(form->txtPF, Qt::Key_B); }},
+      {"menu",
+       [&] {
+         QMetaObject::invokeMethod(shell_.mainMenu()->Command2, "animateClick",
+                                   Qt::QueuedConnection);
+       }},
+  };
+  for (const auto& row : rows) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form)) << row.name;
+    Click(form->cmdClear);
+    for (auto [box, text] :
+         {std::pair{form->txtKVA, "100"}, {form->txtVolts, "400"}, {form->txtPF, "0"}})
+      QTest::keyClicks(box, text);
+    TypeAhead(form->txtPF, Qt::Key_S);
+    row.press();
+    bool read = false;
+    const int boxes = test_support::AnswerMessageBoxes(
+        [&] {
+          EXPECT_TRUE(QTest::qWaitFor([&] { return read && !QApplication::activeModalWidget(); }));
+        },
+        [&](QMessageBox&) {
+          QTest::qWait(300);  // the person reads the box
+          read = true;
+        });
+    EXPECT_EQ(boxes, 1) << row.name;
+    EXPECT_EQ(form->txtVolts->text().toStdString(), "400") << row.name;
+    EXPECT_EQ(form->lbl8->text().toStdString(), " Invalid PF value") << row.name;
+  }
+  EXPECT_EQ(back.count(), 0);
+  EXPECT_EQ(shell_.calculatorWindow(WindowClass::frmKVAtoAmps3PhLN), nullptr);
 }
 
 // Runs the event loop as the program does; returns 0 when it ended because the last

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <memory>
@@ -180,6 +181,29 @@ INSTANTIATE_TEST_SUITE_P(Windows, KvaFormTest,
                                            WindowClass::frmKVAtoAmps3PhLN,
                                            WindowClass::frmKWtoAmps1PhLN),
                          [](const auto& info) { return std::string(calc::ClassName(info.param)); });
+
+// A box counts characters, not UTF-16 units, so a character beyond the 16-bit range is
+// taken whole or not at all.
+TEST(Form, PastedTextIsCutByCharacters) {
+  const struct {
+    const char* name;
+    QString before, pasted, after;
+  } rows[] = {
+      {"fits whole", "", "12345😀", "12345😀"},
+      {"cut after the limit", "", "123456😀", "123456"},
+      {"refused by a full box", "12345😀", "7", "12345😀"},
+      {"cut at a character", "1", "😀😀😀😀😀😀", "1😀😀😀😀😀"},
+  };
+  calc::CalculatorWindow model(WindowClass::frmKVAtoAmps3PhLL);
+  CalculatorForm form(model);
+  for (const auto& row : rows) {
+    form.txtKVA->setText(row.before);
+    QApplication::clipboard()->setText(row.pasted);
+    form.txtKVA->paste();
+    EXPECT_EQ(form.txtKVA->text(), row.after) << row.name;
+    EXPECT_EQ(model.controls.txtKVA.text, row.after.toStdString()) << row.name;
+  }
+}
 
 // Rebuilding is covered through the shell; what only a layout table can say is the
 // designed colour, which differs on this window.

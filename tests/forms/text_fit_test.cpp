@@ -73,7 +73,10 @@ TEST_P(TextFitTest, EveryCaptionFitsItsControlInTheFontsFound) {
 TEST_P(TextFitTest, EveryBoxShowsItsLongestNumberWhole) {
   calc::CalculatorWindow model(GetParam());
   CalculatorForm form(model);
-  for (QLineEdit* box : form.findChildren<QLineEdit*>()) {
+  for (const ControlLayout& row : CalculatorLayout(GetParam()).controls) {
+    auto* box = form.control_as<QLineEdit>(row.name);
+    if (box == nullptr)
+      continue;
     QStyleOptionFrame option;
     option.initFrom(box);
     option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
@@ -81,7 +84,7 @@ TEST_P(TextFitTest, EveryBoxShowsItsLongestNumberWhole) {
     const int room =
         box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() -
         kLineEditMargins;
-    const QString widest(box->maxLength(), '8');
+    const QString widest(row.max_length, '8');
     EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(widest), room)
         << box->objectName().toStdString();
   }
