@@ -45,6 +45,7 @@ MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
     button->setFont(font);
   }
   // Shown straight from the program's own pixels: no copy, nothing to decode.
+  Picture1->setAccessibleName(tr("Circuit breakers in a distribution board"));
   Picture1->setPicture(QImage(kDistributionBoardPixels, kDistributionBoardSize.width(),
                               kDistributionBoardSize.height(), QImage::Format_RGB32));
 }

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <optional>
 
+#include "forms/accessibility.h"
 #include "forms/calculator_layouts.h"
 #include "forms/handlers.h"
 #include "runtime/single.h"
@@ -74,8 +76,12 @@ void MirrorTextBox(QLineEdit* box, const runtime::TextBox& state) {
 }
 
 void MirrorLabel(QLabel* label, const runtime::Label& state) {
-  label->setText(QString::fromStdString(state.caption));
+  const QString caption = QString::fromStdString(state.caption);
+  const bool new_message = caption != label->text() && !caption.isEmpty();
+  label->setText(caption);
   SetBackColour(*label, state.back_colour);
+  if (new_message)
+    accessibility::Announce(*label, caption);
 }
 
 }  // namespace
@@ -83,7 +89,7 @@ void MirrorLabel(QLabel* label, const runtime::Label& state) {
 CalculatorForm::CalculatorForm(calc::CalculatorWindow& model)
     : LayoutWindow(CalculatorLayout(model.window_class())), model_(model) {
   BindControls();
-  NameBoxesAfterHeadings();
+  DescribeForAssistiveTechnology();
   LoadModelControls();
   ConnectTyping();
   connect(cmdSolve, &QPushButton::clicked, this,
@@ -121,14 +127,25 @@ void CalculatorForm::BindControls() {
   cmdBackMainPage = control_as<QPushButton>("cmdBackMainPage");
 }
 
-// A screen reader announces each box by the heading the person reads beside it.
-void CalculatorForm::NameBoxesAfterHeadings() {
-  const std::pair<QLineEdit*, QLabel*> boxes[] = {
-      {txtKVA, lblKVA2}, {txtVolts, lblVoltage}, {txtPF, lblPF}, {txtAmps, lblAmps2}};
-  for (auto [box, heading] : boxes) {
-    if (box != nullptr)
-      box->setAccessibleName(heading->text().remove('=').simplified());
+// A screen reader announces each box by the heading the person reads beside it, which labels
+// it, and describes it by its unit; the message labels by what they say.
+void CalculatorForm::DescribeForAssistiveTechnology() {
+  struct Box {
+    QLineEdit* box;
+    QLabel* heading;
+    QLabel* unit;
+  };
+  for (const auto& [box, heading, unit] :
+       {Box{txtKVA, lblKVA2, lblKVA3}, Box{txtVolts, lblVoltage, lblVolts},
+        Box{txtPF, lblPF, lblPF4}, Box{txtAmps, lblAmps2, lblAmps3}}) {
+    if (box == nullptr)
+      continue;
+    heading->setBuddy(box);
+    box->setAccessibleName(heading->text().remove('=').simplified());
+    box->setAccessibleDescription(unit->text());
   }
+  accessibility::MarkAsMessageLabel(*lbl8, tr("Messages about the input values"));
+  accessibility::MarkAsMessageLabel(*lblMsg, tr("Messages about the result"));
 }
 
 // The model's controls start as the layout has them; the window shows nothing else yet.
@@ -158,12 +175,17 @@ void CalculatorForm::ConnectTyping() {
     if (box == nullptr || control.box == nullptr)
       continue;
     runtime::TextBox& model_box = model_.controls.*control.box;
-    connect(box, &QLineEdit::textEdited, this,
-            [&model_box](const QString& text) { model_box.text = text.toStdString(); });
+    // Typing, pasting, input methods and assistive technology all change the text; the
+    // window's own mirroring of the model does not count.
+    connect(box, &QLineEdit::textChanged, this, [this, &model_box](const QString& text) {
+      if (!mirroring_)
+        model_box.text = text.toStdString();
+    });
   }
 }
 
 void CalculatorForm::Mirror() {
+  const QScopedValueRollback mirroring(mirroring_, true);
   const calc::Controls& state = model_.controls;
   for (const ProcedureControl& control : kProcedureControls) {
     if (control.box != nullptr)

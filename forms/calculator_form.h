@@ -40,7 +40,7 @@ class CalculatorForm : public LayoutWindow {
 
  private:
   void BindControls();
-  void NameBoxesAfterHeadings();
+  void DescribeForAssistiveTechnology();
   void LoadModelControls();
   void ConnectTyping();
   void TakeFocusFromWidgets();
@@ -49,6 +49,7 @@ class CalculatorForm : public LayoutWindow {
   void ShowOverflow();
 
   calc::CalculatorWindow& model_;
+  bool mirroring_ = false;
 };
 
 }  // namespace quillmark::forms

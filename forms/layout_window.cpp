@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/accessibility.h"
 #include "forms/colours.h"
 #include "forms/fonts.h"
 #include "forms/frame_box.h"
@@ -148,6 +149,7 @@ void SetBackColour(QWidget& control, runtime::Colour colour) {
 
 LayoutWindow::LayoutWindow(const WindowLayout& layout) : layout_(layout) {
   InstallFontStandIns();
+  accessibility::Install();
   setObjectName(ToQString(layout.class_name));
   setWindowTitle(ToQString(layout.caption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
