@@ -49,14 +49,5 @@ TEST_P(ClearTest, MarksAreStickyUntilClear) {
 INSTANTIATE_TEST_SUITE_P(Windows, ClearTest, ::testing::ValuesIn(kWindowClasses),
                          [](const auto& info) { return std::string(ClassName(info.param)); });
 
-TEST(Clear, KwWindowLeavesThePowerFactorBoxAlone) {
-  CalculatorWindow w(WindowClass::frmKVAtoAmps1PhLN);
-  w.controls.txtPF.text = "x";
-  w.controls.txtPF.back_colour = colours::kWindowText;
-  w.cmdClear_Click();
-  EXPECT_EQ(w.controls.txtPF.text, "x");
-  EXPECT_EQ(w.controls.txtPF.back_colour, colours::kWindowText);
-}
-
 }  // namespace
 }  // namespace quillmark::calc
