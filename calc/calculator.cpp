@@ -35,6 +35,9 @@ constexpr std::array<WindowInfo, 4> kWindows = {{
      [](const Values& v) { return double{v.Volts}; }},
 }};
 
+// One row per window class, in the order of the enum, which indexes the table.
+static_assert(kWindows.size() == kWindowClasses.size());
+
 const WindowInfo& InfoOf(WindowClass window) {
   return kWindows[static_cast<std::size_t>(window)];
 }
@@ -162,21 +165,13 @@ std::string_view ClassName(WindowClass window) {
   return InfoOf(window).name;
 }
 
-std::optional<WindowClass> WindowClassNamed(std::string_view name) {
-  for (const auto& info : kWindows) {
-    if (info.name == name)
-      return info.window;
-  }
-  return std::nullopt;
-}
-
 bool HasPowerFactor(WindowClass window) {
   return InfoOf(window).has_power_factor;
 }
 
 std::string_view ControlName(Focusable control) {
-  constexpr std::array<std::string_view, 7> kNames = {
-      "txtKVA", "txtVolts", "txtPF", "txtAmps", "cmdSolve", "cmdClear", "cmdBackMainPage"};
+  constexpr auto kNames = std::to_array<std::string_view>(
+      {"txtKVA", "txtVolts", "txtPF", "txtAmps", "cmdSolve", "cmdClear", "cmdBackMainPage"});
   return kNames[static_cast<std::size_t>(control)];
 }
 

@@ -9,7 +9,6 @@
 // calc/ and runtime/ use only the C++ standard library, so they run without windows.
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 #include "runtime/controls.h"
@@ -31,7 +30,6 @@ inline constexpr std::array kWindowClasses = {
     WindowClass::frmKVAtoAmps1PhLN};
 
 std::string_view ClassName(WindowClass window);
-std::optional<WindowClass> WindowClassNamed(std::string_view name);
 
 // Whether the window asks for a power factor: the three kVA windows do, the kW one not.
 bool HasPowerFactor(WindowClass window);

@@ -91,8 +91,8 @@ std::string DigitsFrom(const Decimal& number, int from, int to) {
 }
 
 std::string Layout(const Decimal& number, const Pattern& pattern) {
+  // No leading zero: a number's first digit is never 0, and an empty one has no digits.
   std::string integer = DigitsFrom(number, 0, number.point);
-  integer.erase(0, integer.find_first_not_of('0'));
   if (static_cast<int>(integer.size()) < pattern.min_integer_digits) {
     integer.insert(0, pattern.min_integer_digits - integer.size(), '0');
   }

@@ -8,8 +8,8 @@
 namespace quillmark::runtime {
 namespace {
 
-// Walks the text one significant character at a time, passing over the blanks that the
-// classic runtime ignores wherever they stand.
+// Walks the text one significant character at a time, passing over blanks wherever they
+// stand.
 class Cursor {
  public:
   explicit Cursor(std::string_view text) : text_(text) { SkipBlanks(); }
@@ -72,20 +72,16 @@ double ReadRadix(Cursor& cursor, int radix) {
 double ReadDecimal(Cursor& cursor) {
   std::string digits;
   long long exponent = 0;  // power of ten applied to the integer formed by `digits`
-  bool any_digit = false;
-  for (; IsDigit(cursor.Peek()); cursor.Advance()) {
+  for (; IsDigit(cursor.Peek()); cursor.Advance())
     digits += cursor.Peek();
-    any_digit = true;
-  }
   if (cursor.Peek() == '.') {
     cursor.Advance();
     for (; IsDigit(cursor.Peek()); cursor.Advance()) {
       digits += cursor.Peek();
       --exponent;
-      any_digit = true;
     }
   }
-  if (!any_digit)
+  if (digits.empty())
     return 0.0;
   if (cursor.Take('E') || cursor.Take('D')) {
     bool negative = false;

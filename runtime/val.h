@@ -4,8 +4,7 @@
 
 namespace quillmark::runtime {
 
-// Reads the number at the start of `text` the way the classic BASIC runtime did, so that
-// what users type behaves as their habits expect:
+// Reads the number at the start of `text`, and nothing beyond the view's end:
 //  - blanks, tabs and line feeds are skipped anywhere in the text (" 2 45 7" reads 2457);
 //  - an optional "+" or "-", digits, an optional "." and digits, then an optional exponent
 //    led by "E" or "D" (either case) with an optional sign; "." is the decimal point in

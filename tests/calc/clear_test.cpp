@@ -23,13 +23,19 @@ class ClearTest : public ::testing::TestWithParam<WindowClass> {};
 TEST_P(ClearTest, MarksAreStickyUntilClear) {
   CalculatorWindow w(GetParam());
   RecordingBox box(w);
-  w.cmdSolve_Click(box);  // all boxes empty: a voltage message and a marked result
-  Type(w, "5", "230", HasPowerFactor(GetParam()) ? "1" : nullptr);
+  const bool pf = HasPowerFactor(GetParam());
+  Type(w, "999999", "1", pf ? ".005" : nullptr);  // every mark: a refused PF, a result too large
   w.cmdSolve_Click(box);
-  EXPECT_NE(w.controls.txtAmps.text, "0.0") << "the valid Solve writes its result";
-  EXPECT_EQ(w.controls.lbl8.caption, "Invalid Voltage value");
-  EXPECT_EQ(w.controls.lbl8.back_colour, colours::kGrey);
+  const std::string too_large = w.controls.txtAmps.text;
+  Type(w, "5", "230", pf ? "1" : nullptr);
+  w.cmdSolve_Click(box);
+  EXPECT_NE(w.controls.txtAmps.text, too_large) << "the valid Solve writes its result";
+  EXPECT_EQ(w.controls.lblMsg.caption, "exceeded 9.99x10^5 Amps");
   EXPECT_EQ(w.controls.txtAmps.back_colour, colours::kWindowText);
+  if (pf) {
+    EXPECT_EQ(w.controls.lbl8.caption, " Invalid PF value");
+    EXPECT_EQ(w.controls.txtPF.back_colour, colours::kWindowText);
+  }
 
   const Values before = w.values;
   w.controls.focus = Focusable::txtVolts;
@@ -42,15 +48,6 @@ TEST_P(ClearTest, MarksAreStickyUntilClear) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, ClearTest, ::testing::ValuesIn(kWindowClasses),
                          [](const auto& info) { return std::string(ClassName(info.param)); });
-
-TEST(Clear, KwWindowLeavesThePowerFactorBoxAlone) {
-  CalculatorWindow w(WindowClass::frmKVAtoAmps1PhLN);
-  w.controls.txtPF.text = "x";
-  w.controls.txtPF.back_colour = colours::kWindowText;
-  w.cmdClear_Click();
-  EXPECT_EQ(w.controls.txtPF.text, "x");
-  EXPECT_EQ(w.controls.txtPF.back_colour, colours::kWindowText);
-}
 
 }  // namespace
 }  // namespace quillmark::calc

@@ -66,6 +66,9 @@ const SolveCase kCases[] = {
     {"KwNegativeVoltage", W::frmKVAtoAmps1PhLN, "5", "-230", nullptr, "-21.7", "-230", "", "Invalid Voltage value", kGrey, "", kMarked, kNormal, 0},
     {"KwResultAtLimit", W::frmKVAtoAmps1PhLN, "999.99", "1", nullptr, "999990.0", "1", "", "", kRest, "", kNormal, kNormal, 0},
     {"KwResultAboveLimit", W::frmKVAtoAmps1PhLN, "999999", "1000", nullptr, "999999.0", "1000", "", "", kRest, "exceeded 9.99x10^5 Amps", kMarked, kNormal, 0},
+    {"KwResultJustAboveLimit", W::frmKVAtoAmps1PhLN, "9999.9", "10", nullptr, "999990.1", "10", "", "", kRest, "exceeded 9.99x10^5 Amps", kMarked, kNormal, 0},
+    {"KwResultMinusOne", W::frmKVAtoAmps1PhLN, "1", "-1000", nullptr, "-1.0", "-1000", "", "Invalid Voltage value", kGrey, "", kMarked, kNormal, 0},
+    {"KwSmallPowerIsValid", W::frmKVAtoAmps1PhLN, ".1", "230", nullptr, "0.4", "230", "", "", kRest, "", kNormal, kNormal, 0},
 };
 // clang-format on
 
@@ -164,6 +167,7 @@ TEST(Solve, ArithmeticErrorEndsTheProcedureKeepingWhatCameBefore) {
   };
   const Row rows[] = {{W::frmKVAtoAmps3PhLL, "1E36", "1", "1", kNormal},
                       {W::frmKVAtoAmps3PhLN, "1E36", "", "1", kMarked},
+                      {W::frmKVAtoAmps3PhLL, "1E36", "1", "0", kMarked},
                       {W::frmKWtoAmps1PhLN, "1E39", "1E39", "1", kNormal},
                       {W::frmKVAtoAmps1PhLN, "1e36", "1", nullptr, kNormal},
                       {W::frmKVAtoAmps1PhLN, "-1E39", "-1E39", nullptr, kNormal}};
@@ -176,7 +180,7 @@ TEST(Solve, ArithmeticErrorEndsTheProcedureKeepingWhatCameBefore) {
     EXPECT_EQ(w.controls.txtAmps.text, "earlier") << "no box is rewritten";
     EXPECT_EQ(w.controls.txtVolts.text, row.volts);
     EXPECT_EQ(w.controls.focus, Focusable::cmdClear);
-    EXPECT_EQ(w.controls.txtAmps.back_colour, row.amps_colour) << "a zero-voltage mark stays";
+    EXPECT_EQ(w.controls.txtAmps.back_colour, row.amps_colour) << "a zero guard's mark stays";
     EXPECT_TRUE(box.prompts.empty());
   }
 }

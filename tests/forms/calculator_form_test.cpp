@@ -165,14 +165,6 @@ TEST_P(FormTest, BoxesAreNamedAfterTheirHeadings) {
   }
 }
 
-TEST_P(FormTest, WindowIsFixedAtItsDesignedSize) {
-  EXPECT_EQ(form_->size(), QSize(714, 471));
-  EXPECT_EQ(form_->minimumSize(), form_->maximumSize());
-  EXPECT_FALSE(form_->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_TRUE(form_->windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_EQ(form_->objectName().toStdString(), calc::ClassName(GetParam()));
-}
-
 INSTANTIATE_TEST_SUITE_P(Windows, FormTest, ::testing::ValuesIn(calc::kWindowClasses),
                          [](const auto& info) { return std::string(calc::ClassName(info.param)); });
 
@@ -203,16 +195,6 @@ TEST(Form, PastedTextIsCutByCharacters) {
     EXPECT_EQ(form.txtKVA->text(), row.after) << row.name;
     EXPECT_EQ(model.controls.txtKVA.text, row.after.toStdString()) << row.name;
   }
-}
-
-// Rebuilding is covered through the shell; what only a layout table can say is the
-// designed colour, which differs on this window.
-TEST(Form, LineToNeutralMessageLabelStartsInTheButtonFace) {
-  calc::CalculatorWindow model(WindowClass::frmKVAtoAmps3PhLN);
-  CalculatorForm form(model);
-  EXPECT_EQ(form.lbl8->palette().color(QPalette::Window),
-            ToQColor(runtime::colours::kButtonFace, QGuiApplication::palette()));
-  EXPECT_EQ(model.controls.lbl8.back_colour, runtime::colours::kButtonFace);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <limits>
 #include <string>
-#include <tuple>
 
 #include "locale_guard.h"
 
@@ -22,35 +21,27 @@ struct FormatCase {
 
 const FormatCase kCases[] = {
     // The result pattern.
-    {"ResultZero", 0.0f, "#####0.0", "0.0"},
-    {"ResultNegative", -21.739f, "#####0.0", "-21.7"},
     {"ResultAllIntegerDigits", 1234567.0f, "#####0.0", "1234567.0"},
-    {"ResultLineToLine", 180.42725f, "#####0.0", "180.4"},
     {"ResultBeyondSevenDigits", 1443417984.0f, "#####0.0", "1443418000.0"},
     {"ResultLargestSingle", std::numeric_limits<float>::max(), "#####0.0",
      "340282300000000000000000000000000000000.0"},
     {"ResultNegativeRoundsToZeroKeepsSign", -0.04f, "#####0.0", "-0.0"},
     {"ResultNegativeZero", -0.0f, "#####0.0", "0.0"},
     {"ResultTieAwayFromZero", 0.25f, "#####0.0", "0.3"},
-    {"ResultNegativeTieAwayFromZero", -0.25f, "#####0.0", "-0.3"},
-    {"ResultAtLimit", 999990.0f, "#####0.0", "999990.0"},
     {"ResultTiny", 1e-10f, "#####0.0", "0.0"},
+    {"ResultTenth", 0.1f, "#####0.0", "0.1"},
+    {"NotANumber", std::numeric_limits<float>::quiet_NaN(), "#####0.0", "NaN"},
     {"Infinity", kInf, "#####0.0", "Inf"},
     {"NegativeInfinity", -kInf, "0.00", "-Inf"},
     // The power-factor pattern: the second rounding works on the 7-digit decimal.
-    {"PowerFactor", 0.8f, "0.00", "0.80"},
     {"PowerFactorJustBelowHalfHundredth", 0.005f, "0.00", "0.01"},
     {"PowerFactorBelowHalfHundredth", 0.004f, "0.00", "0.00"},
     {"PowerFactorZeroSubstitute", 1e-7f, "0.00", "0.00"},
     {"PowerFactorSevenDigitsThenHalfAway", 12.345f, "0.00", "12.35"},
     {"PowerFactorCarryIntoUnits", 0.995f, "0.00", "1.00"},
-    {"PowerFactorNegative", -0.5f, "0.00", "-0.50"},
     // The voltage pattern.
-    {"VoltsRoundsUp", 230.6f, "####0", "231"},
     {"VoltsTieAwayFromZero", 2.5f, "####0", "3"},
     {"VoltsNegativeTie", -2.5f, "####0", "-3"},
-    {"VoltsBelowHalf", 0.4f, "####0", "0"},
-    {"VoltsNegativeRoundsToZero", -0.4f, "####0", "-0"},
     {"VoltsSixDigits", 123456.0f, "####0", "123456"},
     // Placeholders in general.
     {"OptionalIntegerDigit", 0.5f, "#.##", ".5"},
@@ -59,23 +50,23 @@ const FormatCase kCases[] = {
     {"OptionalDecimalsDropped", 3.0f, "0.##", "3"},
 };
 
-void PrintTo(const FormatCase& row, std::ostream* os) {
-  *os << row.name;
-}
-
-class FormatTest : public ::testing::TestWithParam<std::tuple<const char*, FormatCase>> {};
+class FormatTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatTest, WritesThePattern) {
-  const auto& [locale, row] = GetParam();
-  test_support::LocaleGuard guard(locale);
-  ASSERT_TRUE(guard.ok()) << "locale " << locale << " is not installed";
-  EXPECT_EQ(Format(row.value, row.pattern), row.expected);
+  EXPECT_EQ(Format(GetParam().value, GetParam().pattern), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, FormatTest,
-                         ::testing::Combine(::testing::ValuesIn(test_support::kLocales),
-                                            ::testing::ValuesIn(kCases)),
-                         test_support::LocaleRowName<FormatCase>);
+INSTANTIATE_TEST_SUITE_P(Rows, FormatTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A decimal point and no thousands separator, whatever the locale says.
+TEST(Format, WritesAPointUnderADecimalCommaLocale) {
+  test_support::LocaleGuard guard("de_DE.UTF-8");
+  ASSERT_TRUE(guard.ok()) << "locale de_DE.UTF-8 is not installed";
+  EXPECT_EQ(Format(180.42725f, "#####0.0"), "180.4");
+  EXPECT_EQ(Format(0.8f, "0.00"), "0.80");
+  EXPECT_EQ(Format(1234567.0f, "#####0.0"), "1234567.0");
+}
 
 }  // namespace
 }  // namespace quillmark::runtime

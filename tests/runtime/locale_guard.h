@@ -1,11 +1,8 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <locale>
 #include <string>
-#include <tuple>
 
 namespace quillmark::test_support {
 
@@ -28,17 +25,5 @@ class LocaleGuard {
   std::string previous_;
   bool ok_ = false;
 };
-
-// Both locales the number services must read and write alike in: a German one uses a
-// decimal comma.
-inline constexpr const char* kLocales[] = {"C", "de_DE.UTF-8"};
-
-// Names a test of a table row run under a locale: "deDEUTF8_RowName".
-template <typename Row>
-std::string LocaleRowName(const ::testing::TestParamInfo<std::tuple<const char*, Row>>& info) {
-  std::string locale = std::get<0>(info.param);
-  std::erase_if(locale, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-  return locale + "_" + std::get<1>(info.param).name;
-}
 
 }  // namespace quillmark::test_support

@@ -30,6 +30,7 @@ TEST(ToSingle, RoundsToNearestAndSaturatesToInfinity) {
   };
   for (const auto& row : rows)
     EXPECT_EQ(ToSingle(row.in), row.out) << row.in;
+  EXPECT_TRUE(std::isnan(ToSingle(std::numeric_limits<double>::quiet_NaN())));
 }
 
 TEST(CheckedQuotient, RaisesOnlyForOverflowInvalidOrZeroDivision) {
