@@ -169,12 +169,6 @@ bool HasPowerFactor(WindowClass window) {
   return InfoOf(window).has_power_factor;
 }
 
-std::string_view ControlName(Focusable control) {
-  constexpr auto kNames = std::to_array<std::string_view>(
-      {"txtKVA", "txtVolts", "txtPF", "txtAmps", "cmdSolve", "cmdClear", "cmdBackMainPage"});
-  return kNames[static_cast<std::size_t>(control)];
-}
-
 void CalculatorWindow::cmdClear_Click() {
   auto& c = controls;
   const bool pf = HasPowerFactor(class_);

@@ -37,8 +37,6 @@ bool HasPowerFactor(WindowClass window);
 // The controls that can hold the keyboard focus.
 enum class Focusable { txtKVA, txtVolts, txtPF, txtAmps, cmdSolve, cmdClear, cmdBackMainPage };
 
-std::string_view ControlName(Focusable control);
-
 // Maximum lengths of the text boxes, in characters.
 inline constexpr std::size_t kKvaBoxLength = 6;
 inline constexpr std::size_t kVoltsBoxLength = 5;
