@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/pixels.h"
@@ -46,13 +47,32 @@ std::string NamedDisplay() {
   return {};
 }
 
+// On a Wayland desktop that also runs Xwayland, the windows go to Xwayland: there the
+// program centres its windows, raises and activates them, and keeps their frames fixed, none
+// of which a Wayland client may do for itself. Without Xwayland they go to Wayland natively,
+// where the compositor places them and activation is asked for (xdg-activation). A platform
+// the person chose in QT_QPA_PLATFORM is left as it is.
+void ChoosePlatform() {
+  if (!kNeedsDisplayServer || !EnvironmentValue("QT_QPA_PLATFORM").empty())
+    return;
+  const bool x11 = !EnvironmentValue("DISPLAY").empty();
+  const bool wayland = !EnvironmentValue("WAYLAND_DISPLAY").empty();
+  if (x11 && wayland)
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+  else if (wayland)
+    qputenv("QT_QPA_PLATFORM", "wayland");
+}
+
 // Qt gives up on a display it cannot reach with an abort, a core dump and advice to
 // reinstall. While the application object connects, its messages are held back; if it fails,
 // one line names the display instead and the program ends with status 1. If it succeeds, the
 // held messages go out as they would have.
 class DisplayConnectionGuard {
  public:
-  DisplayConnectionGuard() { previous_ = qInstallMessageHandler(&Hold); }
+  explicit DisplayConnectionGuard(std::string display) {
+    display_ = std::move(display);
+    previous_ = qInstallMessageHandler(&Hold);
+  }
   ~DisplayConnectionGuard() {
     qInstallMessageHandler(previous_);
     for (const HeldMessage& held : held_) {
@@ -73,13 +93,13 @@ class DisplayConnectionGuard {
 
   static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-      std::fprintf(stderr, "quillmark: cannot show windows on the display %s.\n",
-                   NamedDisplay().c_str());
+      std::fprintf(stderr, "quillmark: cannot show windows on the display %s.\n", display_.c_str());
       std::_Exit(1);
     }
     held_.push_back({type, context.file, context.function, context.category, context.line, text});
   }
 
+  static inline std::string display_;
   static inline QtMessageHandler previous_ = nullptr;
   static inline std::vector<HeldMessage> held_;
 };
@@ -114,19 +134,23 @@ struct FontWarmUp {
 }  // namespace
 
 int RunProgram(int argc, char* argv[], const std::function<void(QWidget& menu)>& on_menu_shown) {
-  if (kNeedsDisplayServer && NamedDisplay().empty()) {
+  const std::string display = NamedDisplay();
+  if (kNeedsDisplayServer && display.empty()) {
     std::fputs(
         "quillmark: no display found (DISPLAY is not set). Start it from a graphical "
         "desktop session.\n",
         stderr);
     return 1;
   }
+  ChoosePlatform();
   FontWarmUp fonts;
-  std::optional<DisplayConnectionGuard> guard(std::in_place);
+  std::optional<DisplayConnectionGuard> guard(std::in_place, display);
   QApplication application(argc, argv);
   guard.reset();
   fonts.Finish();
   QApplication::setApplicationName("Quillmark");
+  // The Wayland app id: the desktop ties the windows to the desktop entry and its icon by it.
+  QGuiApplication::setDesktopFileName("example.norvanta.Quillmark");
   // One look on every desktop; where Fusion is the default already, no second style is made.
   if (QApplication::style()->name() != QLatin1String("fusion"))
     QApplication::setStyle("Fusion");
