@@ -143,10 +143,12 @@ QFont MarkingFont() {
 
 // Parts that repeat across the board are painted once into a small image and then copied: a
 // copy costs a fraction of rasterising the antialiased shapes again, which keeps the whole
-// picture to a millisecond or two.
+// picture to a millisecond or two. A sprite has the pixel density of the picture it goes into,
+// so that copying it neither enlarges nor shrinks its pixels.
 template <typename Paint>
-QImage PaintSprite(QSize size, Paint paint) {
-  QImage sprite(size, QImage::Format_ARGB32_Premultiplied);
+QImage PaintSprite(QSize size, qreal pixel_ratio, Paint paint) {
+  QImage sprite(size * pixel_ratio, QImage::Format_ARGB32_Premultiplied);
+  sprite.setDevicePixelRatio(pixel_ratio);
   sprite.fill(Qt::transparent);
   QPainter painter(&sprite);
   painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -158,10 +160,11 @@ template <typename Key>
 class SpriteCache {
  public:
   template <typename Paint>
-  const QImage& Get(const Key& key, QSize size, Paint paint) {
+  const QImage& Get(const QPainter& painter, const Key& key, QSize size, Paint paint) {
     auto found = sprites_.find(key);
     if (found == sprites_.end()) {
-      found = sprites_.emplace(key, PaintSprite(size, paint)).first;
+      const qreal pixel_ratio = painter.device()->devicePixelRatio();
+      found = sprites_.emplace(key, PaintSprite(size, pixel_ratio, paint)).first;
     }
     return found->second;
   }
@@ -562,10 +565,11 @@ class Sprites {
     constexpr int kMargin = 1;
     const Device& device = placed.device;
     const QSize size = placed.body.size().toSize() + QSize(2 * kMargin, 2 * kMargin);
-    const QImage& sprite = housings_.Get({device.kind, device.modules}, size, [&](QPainter& p) {
-      const QRectF body{QPointF(kMargin, kMargin), placed.body.size()};
-      PaintHousing(p, body, device.kind, device.modules);
-    });
+    const QImage& sprite =
+        housings_.Get(painter, {device.kind, device.modules}, size, [&](QPainter& p) {
+          const QRectF body{QPointF(kMargin, kMargin), placed.body.size()};
+          PaintHousing(p, body, device.kind, device.modules);
+        });
     painter.drawImage(placed.body.topLeft().toPoint() - QPoint(kMargin, kMargin), sprite);
   }
 
@@ -574,11 +578,12 @@ class Sprites {
     constexpr int kAbove = 6;  // room for the contact window
     constexpr QSize kSize{12, kAbove + static_cast<int>(kSlotHeight) + 2};
     const QPoint origin(qRound(slot.center().x()) - kSize.width() / 2, qRound(slot.top()) - kAbove);
-    const QImage& sprite = levers_.Get({colour.rgb(), switched_on}, kSize, [&](QPainter& p) {
-      const QRectF local_slot = slot.translated(-origin);
-      PaintContactWindow(p, local_slot, switched_on);
-      PaintLever(p, local_slot, colour, switched_on);
-    });
+    const QImage& sprite =
+        levers_.Get(painter, {colour.rgb(), switched_on}, kSize, [&](QPainter& p) {
+          const QRectF local_slot = slot.translated(-origin);
+          PaintContactWindow(p, local_slot, switched_on);
+          PaintLever(p, local_slot, colour, switched_on);
+        });
     painter.drawImage(origin, sprite);
   }
 
@@ -592,14 +597,15 @@ class Sprites {
     const int step = (wire_index * 37) % kDriftSteps;
     const qreal drift = (step - kDriftSteps / 2) * kDriftPerStep;
     const QSize size{2 * kHalfWidth, length};
-    const QImage& sprite = wires_.Get({colour.rgb(), step, length}, size, [&](QPainter& p) {
-      QPainterPath path({kHalfWidth, 0});
-      path.cubicTo(kHalfWidth, length - 10, kHalfWidth + drift, 6, kHalfWidth + drift, length);
-      // The wire stands off the back plate, so its shadow falls a little aside.
-      p.setPen(QPen(QColor(0, 0, 0, 50), 4, Qt::SolidLine, Qt::FlatCap));
-      p.drawPath(path.translated(2, 1));
-      PaintWire(p, path, colour, 3.4);
-    });
+    const QImage& sprite =
+        wires_.Get(painter, {colour.rgb(), step, length}, size, [&](QPainter& p) {
+          QPainterPath path({kHalfWidth, 0});
+          path.cubicTo(kHalfWidth, length - 10, kHalfWidth + drift, 6, kHalfWidth + drift, length);
+          // The wire stands off the back plate, so its shadow falls a little aside.
+          p.setPen(QPen(QColor(0, 0, 0, 50), 4, Qt::SolidLine, Qt::FlatCap));
+          p.drawPath(path.translated(2, 1));
+          PaintWire(p, path, colour, 3.4);
+        });
     painter.drawImage(terminal - QPoint(kHalfWidth, 0), sprite);
   }
 
@@ -607,7 +613,7 @@ class Sprites {
     // A few slot angles are enough for the screws not to look stamped out.
     constexpr std::array kSlotAngles = {12.0, 41.0, 73.0};
     const int variant = (screw_index * 7) % kSlotAngles.size();
-    const QImage& sprite = screws_.Get(variant, {12, 12}, [&](QPainter& p) {
+    const QImage& sprite = screws_.Get(painter, variant, {12, 12}, [&](QPainter& p) {
       PaintTerminalScrew(p, {6, 6}, kSlotAngles[variant]);
     });
     painter.drawImage(centre - QPoint(6, 6), sprite);
