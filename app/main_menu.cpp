@@ -1,6 +1,8 @@
 #include "app/main_menu.h"
 
-#include "app/pixels.h"
+#include <QImage>
+#include <QString>
+
 #include "forms/fonts.h"
 
 namespace quillmark::app {
@@ -24,6 +26,18 @@ constexpr ControlLayout kMenuControls[] = {
 };
 // clang-format on
 
+// The breakers in an opened distribution board, at twice its size on screen so that it is
+// sharp on a screen of twice the usual density. Decoded the first time a menu shows it, then
+// shared by every menu built after.
+QImage DistributionBoard() {
+  static const QImage picture = [] {
+    QImage image(QStringLiteral(":/images/distribution-board@2x.png"), "PNG");
+    image.setDevicePixelRatio(2);
+    return image;
+  }();
+  return picture;
+}
+
 constexpr forms::WindowLayout kMenuLayout = {
     "frmQuillmarkKVAtoAmps",
     "Norvanta's Quillmark - Find Amps from kVA in 1Ph and 3 Ph Electrical Installations",
@@ -44,10 +58,8 @@ MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
     font.setStyleStrategy(QFont::NoFontMerging);
     button->setFont(font);
   }
-  // Shown straight from the program's own pixels: no copy, nothing to decode.
   Picture1->setAccessibleName(tr("Circuit breakers in a distribution board"));
-  Picture1->setPicture(QImage(kDistributionBoardPixels, kDistributionBoardSize.width(),
-                              kDistributionBoardSize.height(), QImage::Format_RGB32));
+  Picture1->setPicture(&DistributionBoard);
 }
 
 }  // namespace quillmark::app

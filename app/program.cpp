@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QEvent>
 #include <QIcon>
-#include <QImage>
-#include <QPixmap>
 #include <QStyle>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/pixels.h"
 #include "app/shell.h"
 
 #ifdef QUILLMARK_HAVE_FONTCONFIG
@@ -104,12 +103,39 @@ class DisplayConnectionGuard {
   static inline std::vector<HeldMessage> held_;
 };
 
-// From the program's own pixels: no image reader, no image-format plug-ins to look for.
+// The icon at each size a desktop shows it, 16 px drawn for its size and the rest rendered
+// from its scalable drawing. Each is decoded when first asked for.
 QIcon WindowIcon() {
-  const QImage icon(kWindowIconPixels, kWindowIconSize.width(), kWindowIconSize.height(),
-                    QImage::Format_ARGB32);
-  return QIcon(QPixmap::fromImage(icon));
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/quillmark-%1.png").arg(size), QSize(size, size));
+  return icon;
 }
+
+// Runs `then` once, when `window` has painted its first frame and that frame is on screen.
+class AfterFirstFrame : public QObject {
+ public:
+  AfterFirstFrame(QWidget& window, std::function<void()> then)
+      : QObject(&window), then_(std::move(then)) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      // Posted from inside the paint, it runs once the painted frame has been flushed.
+      QTimer::singleShot(0, this, [this] {
+        then_();
+        deleteLater();
+      });
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
 
 #ifdef QUILLMARK_HAVE_FONTCONFIG
 // Fontconfig reads its configuration and its list of fonts once per process: about a third
@@ -154,10 +180,11 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget& menu)>&
   // One look on every desktop; where Fusion is the default already, no second style is made.
   if (QApplication::style()->name() != QLatin1String("fusion"))
     QApplication::setStyle("Fusion");
-  QApplication::setWindowIcon(WindowIcon());
 
   Shell shell;
   shell.Start();
+  // Decoding the icons would hold up the first frame; the windows take the icon just after it.
+  new AfterFirstFrame(*shell.mainMenu(), [] { QApplication::setWindowIcon(WindowIcon()); });
   if (on_menu_shown)
     on_menu_shown(*shell.mainMenu());
   return QApplication::exec();

@@ -2,11 +2,15 @@
 
 #include <QFrame>
 #include <QImage>
+#include <functional>
 
 namespace quillmark::forms {
 
 // A sunken box that draws its picture at the picture's own size from the top-left corner,
-// clipped at the box's inner edges: a picture larger than the box is cut, not scaled.
+// clipped at the box's inner edges: a picture larger than the box is cut, not scaled. The
+// picture's size is its device-independent size, so a picture with more pixels than that
+// (devicePixelRatio above 1) is drawn at full detail on a screen as dense as it, and smoothly
+// rescaled on one of any other density.
 class PictureBox : public QFrame {
   Q_OBJECT
 
@@ -14,6 +18,9 @@ class PictureBox : public QFrame {
   explicit PictureBox(QWidget* parent = nullptr);
 
   void setPicture(const QImage& picture);
+  // For a picture that takes time to make, such as one decoded from a file: `make` runs once,
+  // after the box's first frame is on screen, so the window does not wait for it to appear.
+  void setPicture(std::function<QImage()> make);
   const QImage& picture() const { return picture_; }
 
  protected:
@@ -21,6 +28,8 @@ class PictureBox : public QFrame {
 
  private:
   QImage picture_;
+  std::function<QImage()> make_;
+  bool make_posted_ = false;
 };
 
 }  // namespace quillmark::forms

@@ -192,7 +192,10 @@ TEST_F(NavigationTest, PictureTakesTheLastPlaceInTheTabOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), cycle[i]) << "step " << i;
   }
-  EXPECT_EQ(menu->Picture1->picture().size(), QSize(400, 311));
+  // The picture arrives just after the menu's first frame.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->Picture1->picture().isNull(); }));
+  EXPECT_EQ(menu->Picture1->picture().deviceIndependentSize(), QSizeF(400, 311));
+  EXPECT_EQ(menu->Picture1->picture().devicePixelRatio(), 2);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "forms/picture_box.h"
+
+namespace quillmark::forms {
+namespace {
+
+// Black and white single pixels, the finest detail a picture can hold, at twice its size.
+QImage FineChecks() {
+  QImage checks(40, 40, QImage::Format_RGB32);
+  for (int y = 0; y < checks.height(); ++y) {
+    for (int x = 0; x < checks.width(); ++x)
+      checks.setPixel(x, y, (x + y) % 2 ? 0xffffffffu : 0xff000000u);
+  }
+  checks.setDevicePixelRatio(2);
+  return checks;
+}
+
+// The box's inside as it reaches a screen of `ratio` device pixels to each of its own.
+QImage Shown(PictureBox& box, qreal ratio) {
+  QImage shown(box.size() * ratio, QImage::Format_RGB32);
+  shown.setDevicePixelRatio(ratio);
+  box.render(&shown);
+  const QRect inside = box.contentsRect();
+  return shown.copy(QRect(inside.topLeft() * ratio, inside.size() * ratio));
+}
+
+TEST(PictureBoxTest, DrawsAPictureOfTwiceTheDensityAtFullDetailAndSmoothlyBelow) {
+  PictureBox box;
+  box.resize(24, 24);
+  box.setPicture(FineChecks());
+  const QImage picture = FineChecks();
+  struct Case {
+    qreal ratio;
+    bool every_pixel_kept;  // else: each shown pixel blends black and white
+  };
+  for (const Case& c : {Case{2, true}, Case{1, false}, Case{1.5, false}}) {
+    SCOPED_TRACE(c.ratio);
+    const QImage shown = Shown(box, c.ratio);
+    int kept = 0, blended = 0;
+    for (int y = 2; y < shown.height() - 2; ++y) {
+      for (int x = 2; x < shown.width() - 2; ++x) {
+        const int grey = qGray(shown.pixel(x, y));
+        kept += shown.pixel(x, y) == picture.pixel(x, y);
+        blended += grey > 64 && grey < 192;
+      }
+    }
+    const int inner = (shown.width() - 4) * (shown.height() - 4);
+    if (c.every_pixel_kept) {
+      EXPECT_EQ(kept, inner) << "not drawn pixel for pixel";
+    } else {
+      EXPECT_GT(blended, inner * 9 / 10) << "pixels dropped or doubled rather than blended";
+    }
+  }
+}
+
+TEST(PictureBoxTest, MakesALatePictureAfterItsFirstFrame) {
+  PictureBox box;
+  box.resize(24, 24);
+  int made = 0;
+  box.setPicture([&] {
+    ++made;
+    return FineChecks();
+  });
+  box.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !box.picture().isNull(); }));
+  box.repaint();
+  QTest::qWait(10);
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(box.picture().deviceIndependentSize(), QSizeF(20, 20));
+}
+
+}  // namespace
+}  // namespace quillmark::forms
