@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <memory>
 
@@ -21,16 +19,15 @@ class FormTest : public ::testing::TestWithParam<WindowClass> {
  protected:
   void SetUp() override {
     model_ = std::make_unique<calc::CalculatorWindow>(GetParam());
-    form_ = new CalculatorForm(*model_);
+    form_ = std::make_unique<CalculatorForm>(*model_);
     form_->show();
     form_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
   }
   void TearDown() override {
-    delete form_;
+    form_.reset();
     test_support::FlushDeletes();
   }
-
   bool HasPowerFactor() const { return calc::HasPowerFactor(GetParam()); }
   void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
@@ -43,37 +40,17 @@ class FormTest : public ::testing::TestWithParam<WindowClass> {
     if (HasPowerFactor())
       Type(form_->txtPF, pf);
   }
-  // Alt and the letter, as a person presses them; the button answers with an animated click.
+  void Solve() { QTest::mouseClick(form_->cmdSolve, Qt::LeftButton); }
+  // Alt and the letter; the button answers with an animated click.
   void PressAccessKey(QAbstractButton* button, Qt::Key key) {
     QSignalSpy clicked(button, &QAbstractButton::clicked);
     QTest::keyClick(form_->windowHandle(), key, Qt::AltModifier);
     EXPECT_TRUE(clicked.wait(2000)) << button->objectName().toStdString();
   }
-  QColor Back(QWidget* control) const {
-    return control->palette().color(qobject_cast<QLineEdit*>(control) ? QPalette::Base
-                                                                      : QPalette::Window);
-  }
-  QColor Platform(runtime::Colour colour) const {
-    return ToQColor(colour, QGuiApplication::palette());
-  }
 
   std::unique_ptr<calc::CalculatorWindow> model_;
-  CalculatorForm* form_ = nullptr;
+  std::unique_ptr<CalculatorForm> form_;
 };
-
-TEST_P(FormTest, BoxesTakeNoMoreThanTheirMaximumLength) {
-  const struct {
-    QLineEdit* box;
-    int length;
-  } rows[] = {{form_->txtKVA, 6}, {form_->txtVolts, 5}, {form_->txtPF, 4}, {form_->txtAmps, 8}};
-  for (const auto& row : rows) {
-    if (row.box == nullptr)
-      continue;
-    Type(row.box, "1234567890");
-    EXPECT_EQ(row.box->text(), QString("1234567890").left(row.length)) << row.length;
-  }
-  EXPECT_EQ(model_->controls.txtKVA.text, "123456") << "typing reaches the model";
-}
 
 TEST_P(FormTest, TabCyclesThroughBoxesAndButtons) {
   std::vector<QWidget*> cycle = {form_->txtKVA, form_->txtVolts};
@@ -81,74 +58,29 @@ TEST_P(FormTest, TabCyclesThroughBoxesAndButtons) {
     cycle.push_back(form_->txtPF);
   cycle.insert(cycle.end(), {form_->cmdSolve, form_->cmdClear, form_->cmdBackMainPage,
                              form_->txtAmps, form_->txtKVA});
-  EXPECT_EQ(QApplication::focusWidget(), form_->txtKVA) << "the focus starts in the power box";
-  for (std::size_t i = 1; i < cycle.size(); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), cycle[i]) << "step " << i;
-  }
+  test_support::ExpectTabCycle(cycle);
 }
 
 TEST_P(FormTest, AccessKeysClickTheButtonsAndEnterClicksNothing) {
   TypeInputs("5", "230", "1");
   QTest::keyClick(form_->windowHandle(), Qt::Key_Return);
   EXPECT_TRUE(form_->txtAmps->text().isEmpty()) << "Enter clicked a button";
-
   PressAccessKey(form_->cmdSolve, Qt::Key_S);
   EXPECT_FALSE(form_->txtAmps->text().isEmpty()) << "Alt+S solved";
   EXPECT_EQ(form_->focusWidget(), form_->cmdClear) << "Solve moves the focus to Clear";
-
   PressAccessKey(form_->cmdClear, Qt::Key_C);
   EXPECT_TRUE(form_->txtAmps->text().isEmpty());
-
-  QSignalSpy back(form_, &CalculatorForm::backToMainPage);
+  QSignalSpy back(form_.get(), &CalculatorForm::backToMainPage);
   PressAccessKey(form_->cmdBackMainPage, Qt::Key_B);
   EXPECT_EQ(back.count(), 1);
-}
-
-// The windows that ask for a power factor, and warn about it in a message box.
-class KvaFormTest : public FormTest {};
-
-TEST_P(KvaFormTest, WarningsShowBehindTheMessageBoxAndStayUntilClear) {
-  TypeInputs("100", "400", "0");
-  QString caption_behind_box;
-  QColor result_behind_box;
-  const int boxes =
-      AnswerMessageBoxes([&] { QTest::mouseClick(form_->cmdSolve, Qt::LeftButton); },
-                         [&](QMessageBox& box) {
-                           EXPECT_EQ(box.text(), "PF value should be between 0.01 and 1.00 ");
-                           EXPECT_EQ(box.windowTitle(), "Quillmark");
-                           EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
-                           caption_behind_box = form_->lbl8->text();
-                           result_behind_box = Back(form_->txtAmps);
-                         });
-  EXPECT_EQ(boxes, 1);
-  EXPECT_EQ(caption_behind_box, " Invalid PF value");
-  EXPECT_EQ(result_behind_box, Platform(runtime::colours::kWindowText));
-  EXPECT_EQ(form_->txtPF->text(), "0.00");
-  EXPECT_EQ(form_->lblMsg->text(), "exceeded 9.99x10^5 Amps");
-  EXPECT_EQ(Back(form_->lbl8), Platform(runtime::colours::kGrey));
-
-  TypeInputs("100", "400", "0.8");
-  QTest::mouseClick(form_->cmdSolve, Qt::LeftButton);
-  EXPECT_EQ(form_->lbl8->text(), " Invalid PF value") << "marks are sticky";
-
-  QTest::mouseClick(form_->cmdClear, Qt::LeftButton);
-  for (QLineEdit* box : {form_->txtKVA, form_->txtVolts, form_->txtPF, form_->txtAmps}) {
-    EXPECT_TRUE(box->text().isEmpty());
-  }
-  EXPECT_TRUE(form_->lbl8->text().isEmpty());
-  EXPECT_TRUE(form_->lblMsg->text().isEmpty());
-  EXPECT_EQ(Back(form_->txtAmps), Platform(runtime::colours::kWindowBackground));
-  EXPECT_EQ(Back(form_->lbl8), Platform(runtime::colours::kMenuBackground));
 }
 
 TEST_P(FormTest, OverflowEndsOnlyTheSolve) {
   TypeInputs("1E36", ".1", "1");
   Type(form_->txtAmps, "12");  // the person may type into the result box
   QString message;
-  const int boxes = AnswerMessageBoxes([&] { QTest::mouseClick(form_->cmdSolve, Qt::LeftButton); },
-                                       [&](QMessageBox& box) { message = box.text(); });
-  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(AnswerMessageBoxes([&] { Solve(); }, [&](QMessageBox& box) { message = box.text(); }),
+            1);
   EXPECT_TRUE(message.contains("Overflow"));
   EXPECT_TRUE(form_->isVisible());
   EXPECT_EQ(form_->txtAmps->text(), "12") << "no box is rewritten";
@@ -168,14 +100,48 @@ TEST_P(FormTest, BoxesAreNamedAfterTheirHeadings) {
 INSTANTIATE_TEST_SUITE_P(Windows, FormTest, ::testing::ValuesIn(calc::kWindowClasses),
                          [](const auto& info) { return std::string(calc::ClassName(info.param)); });
 
-INSTANTIATE_TEST_SUITE_P(Windows, KvaFormTest,
-                         ::testing::Values(WindowClass::frmKVAtoAmps3PhLL,
-                                           WindowClass::frmKVAtoAmps3PhLN,
-                                           WindowClass::frmKWtoAmps1PhLN),
-                         [](const auto& info) { return std::string(calc::ClassName(info.param)); });
+// The message box's window sees the marks already made; Clear takes them and their colours.
+class WarningTest : public FormTest {};
 
-// A box counts characters, not UTF-16 units, so a character beyond the 16-bit range is
-// taken whole or not at all.
+TEST_P(WarningTest, WarningsShowBehindTheMessageBoxAndGoWithClear) {
+  const auto back = [](QWidget* control) {
+    return control->palette().color(qobject_cast<QLineEdit*>(control) ? QPalette::Base
+                                                                      : QPalette::Window);
+  };
+  const auto platform = [](runtime::Colour c) { return ToQColor(c, QGuiApplication::palette()); };
+  TypeInputs("100", "400", "0");
+  QString caption_behind_box;
+  QColor result_behind_box;
+  const int boxes =
+      AnswerMessageBoxes([&] { Solve(); },
+                         [&](QMessageBox& box) {
+                           EXPECT_EQ(box.text(), "PF value should be between 0.01 and 1.00 ");
+                           EXPECT_EQ(box.windowTitle(), "Quillmark");
+                           EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+                           caption_behind_box = form_->lbl8->text();
+                           result_behind_box = back(form_->txtAmps);
+                         });
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(caption_behind_box, " Invalid PF value");
+  EXPECT_EQ(result_behind_box, platform(runtime::colours::kWindowText));
+  EXPECT_EQ(form_->txtPF->text(), "0.00");
+  EXPECT_EQ(form_->lblMsg->text(), "exceeded 9.99x10^5 Amps");
+  EXPECT_EQ(back(form_->lbl8), platform(runtime::colours::kGrey));
+
+  QTest::mouseClick(form_->cmdClear, Qt::LeftButton);
+  for (QLineEdit* box : {form_->txtKVA, form_->txtVolts, form_->txtPF, form_->txtAmps})
+    EXPECT_TRUE(box->text().isEmpty());
+  EXPECT_TRUE(form_->lbl8->text().isEmpty());
+  EXPECT_TRUE(form_->lblMsg->text().isEmpty());
+  EXPECT_EQ(back(form_->txtAmps), platform(runtime::colours::kWindowBackground));
+  EXPECT_EQ(back(form_->lbl8), platform(runtime::colours::kMenuBackground));
+}
+
+INSTANTIATE_TEST_SUITE_P(LineToLine, WarningTest,
+                         ::testing::Values(WindowClass::frmKVAtoAmps3PhLL));
+
+// A box counts characters, not UTF-16 units: one beyond the 16-bit range is taken whole or not
+// at all.
 TEST(Form, PastedTextIsCutByCharacters) {
   const struct {
     const char* name;
