@@ -7,17 +7,6 @@ namespace {
 
 namespace colours = runtime::colours;
 
-void ExpectNormalState(const CalculatorWindow& w) {
-  const Controls& c = w.controls;
-  for (const auto* box : {&c.txtKVA, &c.txtVolts, &c.txtPF, &c.txtAmps})
-    EXPECT_EQ(box->text, "");
-  EXPECT_EQ(c.lbl8.caption, "");
-  EXPECT_EQ(c.lblMsg.caption, "");
-  EXPECT_EQ(c.txtAmps.back_colour, colours::kWindowBackground);
-  EXPECT_EQ(c.txtPF.back_colour, colours::kWindowBackground);
-  EXPECT_EQ(c.lbl8.back_colour, colours::kMenuBackground);
-}
-
 class ClearTest : public ::testing::TestWithParam<WindowClass> {};
 
 TEST_P(ClearTest, MarksAreStickyUntilClear) {
@@ -40,7 +29,14 @@ TEST_P(ClearTest, MarksAreStickyUntilClear) {
   const Values before = w.values;
   w.controls.focus = Focusable::txtVolts;
   w.cmdClear_Click();
-  ExpectNormalState(w);
+  const Controls& c = w.controls;
+  for (const auto* box : {&c.txtKVA, &c.txtVolts, &c.txtPF, &c.txtAmps})
+    EXPECT_EQ(box->text, "");
+  EXPECT_EQ(c.lbl8.caption, "");
+  EXPECT_EQ(c.lblMsg.caption, "");
+  EXPECT_EQ(c.txtAmps.back_colour, colours::kWindowBackground);
+  EXPECT_EQ(c.txtPF.back_colour, colours::kWindowBackground);
+  EXPECT_EQ(c.lbl8.back_colour, colours::kMenuBackground);
   EXPECT_EQ(w.controls.focus, Focusable::txtVolts) << "Clear does not move the focus";
   EXPECT_EQ(w.values.Amps, before.Amps) << "Clear keeps the values";
   EXPECT_EQ(w.values.Volts, before.Volts);

@@ -24,12 +24,12 @@ class RecordingBox : public runtime::MessageBox {
 
 // Types the texts into a window's boxes (nullptr leaves a box as it is).
 inline void Type(CalculatorWindow& w, const char* kva, const char* volts, const char* pf) {
-  if (kva)
-    w.controls.txtKVA.SetText(kva);
-  if (volts)
-    w.controls.txtVolts.SetText(volts);
-  if (pf)
-    w.controls.txtPF.SetText(pf);
+  for (auto [box, text] : {std::pair{&w.controls.txtKVA, kva},
+                           {&w.controls.txtVolts, volts},
+                           {&w.controls.txtPF, pf}}) {
+    if (text)
+      box->SetText(text);
+  }
 }
 
 }  // namespace quillmark::calc

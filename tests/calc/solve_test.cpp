@@ -18,9 +18,7 @@ constexpr const char* kPfPrompt = "PF value should be between 0.01 and 1.00 ";
 struct SolveCase {
   const char* name;
   W window;
-  const char *kva, *volts, *pf;
-  const char *amps_text, *volts_text, *pf_text;
-  const char* lbl8;
+  const char *kva, *volts, *pf, *amps_text, *volts_text, *pf_text, *lbl8;
   runtime::Colour lbl8_colour;
   const char* lbl_msg;
   runtime::Colour amps_colour, pf_colour;
@@ -103,42 +101,38 @@ INSTANTIATE_TEST_SUITE_P(Figures, SolveTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Solve, ComputesInSinglePrecisionWithTheWindowsOwnDenominator) {
-  struct Row {
-    W window;
-    float amps;
-  };
   // 100 kVA at 400 V (230 V single-phase) and a power factor of 0.8.
-  const Row rows[] = {{W::frmKVAtoAmps3PhLL, 180.42725f},
-                      {W::frmKVAtoAmps3PhLN, 104.166664f},
-                      {W::frmKWtoAmps1PhLN, 543.47827f}};
-  for (const auto& row : rows) {
-    CalculatorWindow w(row.window);
-    Type(w, "100", row.window == W::frmKWtoAmps1PhLN ? "230" : "400", "0.8");
+  for (auto [window, amps] : {std::pair{W::frmKVAtoAmps3PhLL, 180.42725f},
+                              {W::frmKVAtoAmps3PhLN, 104.166664f},
+                              {W::frmKWtoAmps1PhLN, 543.47827f}}) {
+    CalculatorWindow w(window);
+    Type(w, "100", window == W::frmKWtoAmps1PhLN ? "230" : "400", "0.8");
     RecordingBox box(w);
     w.cmdSolve_Click(box);
-    EXPECT_EQ(w.values.Amps, row.amps) << ClassName(row.window);
+    EXPECT_EQ(w.values.Amps, amps) << ClassName(window);
     EXPECT_EQ(w.values.PF, 0.8f);
   }
 }
 
 TEST(Solve, RefusesTheFiveSmallPowerFactorsByExactValueOnly) {
-  struct Row {
-    const char* pf;
-    bool refused_by_value;
-  };
   // The texts go straight into the model, so that one longer than the box can come near.
-  const Row rows[] = {{".005", true}, {".006", true},      {".007", true}, {".008", true},
-                      {".009", true}, {"5E-3", true},      {"5D-3", true}, {".004", false},
-                      {".01", false}, {"0.0050001", false}};
-  for (const auto& row : rows) {
+  for (auto [pf, refused_by_value] : {std::pair{".005", true},
+                                      {".006", true},
+                                      {".007", true},
+                                      {".008", true},
+                                      {".009", true},
+                                      {"5E-3", true},
+                                      {"5D-3", true},
+                                      {".004", false},
+                                      {".01", false},
+                                      {"0.0050001", false}}) {
     CalculatorWindow w(W::frmKVAtoAmps3PhLL);
     Type(w, "1", "400", nullptr);
-    w.controls.txtPF.text = row.pf;
+    w.controls.txtPF.text = pf;
     RecordingBox box(w);
     w.cmdSolve_Click(box);
-    const bool pf_marked = w.controls.txtPF.back_colour == kMarked;
-    EXPECT_EQ(pf_marked, row.refused_by_value) << row.pf;
-    EXPECT_LE(box.prompts.size(), 1u) << row.pf;
+    EXPECT_EQ(w.controls.txtPF.back_colour == kMarked, refused_by_value) << pf;
+    EXPECT_LE(box.prompts.size(), 1u) << pf;
   }
 }
 
@@ -160,17 +154,16 @@ TEST(Solve, MessageBoxSeesEverythingWrittenBeforeIt) {
 }
 
 TEST(Solve, ArithmeticErrorEndsTheProcedureKeepingWhatCameBefore) {
-  struct Row {
+  const struct {
     W window;
     const char *kva, *volts, *pf;
     runtime::Colour amps_colour;
-  };
-  const Row rows[] = {{W::frmKVAtoAmps3PhLL, "1E36", "1", "1", kNormal},
-                      {W::frmKVAtoAmps3PhLN, "1E36", "", "1", kMarked},
-                      {W::frmKVAtoAmps3PhLL, "1E36", "1", "0", kMarked},
-                      {W::frmKWtoAmps1PhLN, "1E39", "1E39", "1", kNormal},
-                      {W::frmKVAtoAmps1PhLN, "1e36", "1", nullptr, kNormal},
-                      {W::frmKVAtoAmps1PhLN, "-1E39", "-1E39", nullptr, kNormal}};
+  } rows[] = {{W::frmKVAtoAmps3PhLL, "1E36", "1", "1", kNormal},
+              {W::frmKVAtoAmps3PhLN, "1E36", "", "1", kMarked},
+              {W::frmKVAtoAmps3PhLL, "1E36", "1", "0", kMarked},
+              {W::frmKWtoAmps1PhLN, "1E39", "1E39", "1", kNormal},
+              {W::frmKVAtoAmps1PhLN, "1e36", "1", nullptr, kNormal},
+              {W::frmKVAtoAmps1PhLN, "-1E39", "-1E39", nullptr, kNormal}};
   for (const auto& row : rows) {
     CalculatorWindow w(row.window);
     Type(w, row.kva, row.volts, row.pf);

@@ -15,40 +15,33 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 struct FormatCase {
   const char* name;
   float value;
-  const char* pattern;
-  const char* expected;
+  const char *pattern, *expected;
 };
 
+// The result, power-factor (rounded twice: to a 7-digit decimal, then half away) and voltage
+// patterns, and placeholders in general.
+// clang-format off
 const FormatCase kCases[] = {
-    // The result pattern.
     {"ResultAllIntegerDigits", 1234567.0f, "#####0.0", "1234567.0"},
     {"ResultBeyondSevenDigits", 1443417984.0f, "#####0.0", "1443418000.0"},
-    {"ResultLargestSingle", std::numeric_limits<float>::max(), "#####0.0",
-     "340282300000000000000000000000000000000.0"},
+    {"ResultLargestSingle", std::numeric_limits<float>::max(), "#####0.0", "340282300000000000000000000000000000000.0"},
     {"ResultNegativeRoundsToZeroKeepsSign", -0.04f, "#####0.0", "-0.0"},
     {"ResultNegativeZero", -0.0f, "#####0.0", "0.0"},
-    {"ResultTieAwayFromZero", 0.25f, "#####0.0", "0.3"},
-    {"ResultTiny", 1e-10f, "#####0.0", "0.0"},
+    {"ResultTieAwayFromZero", 0.25f, "#####0.0", "0.3"}, {"ResultTiny", 1e-10f, "#####0.0", "0.0"},
     {"ResultTenth", 0.1f, "#####0.0", "0.1"},
     {"NotANumber", std::numeric_limits<float>::quiet_NaN(), "#####0.0", "NaN"},
-    {"Infinity", kInf, "#####0.0", "Inf"},
-    {"NegativeInfinity", -kInf, "0.00", "-Inf"},
-    // The power-factor pattern: the second rounding works on the 7-digit decimal.
+    {"Infinity", kInf, "#####0.0", "Inf"}, {"NegativeInfinity", -kInf, "0.00", "-Inf"},
     {"PowerFactorJustBelowHalfHundredth", 0.005f, "0.00", "0.01"},
     {"PowerFactorBelowHalfHundredth", 0.004f, "0.00", "0.00"},
     {"PowerFactorZeroSubstitute", 1e-7f, "0.00", "0.00"},
     {"PowerFactorSevenDigitsThenHalfAway", 12.345f, "0.00", "12.35"},
     {"PowerFactorCarryIntoUnits", 0.995f, "0.00", "1.00"},
-    // The voltage pattern.
-    {"VoltsTieAwayFromZero", 2.5f, "####0", "3"},
-    {"VoltsNegativeTie", -2.5f, "####0", "-3"},
-    {"VoltsSixDigits", 123456.0f, "####0", "123456"},
-    // Placeholders in general.
-    {"OptionalIntegerDigit", 0.5f, "#.##", ".5"},
-    {"PaddedIntegerDigits", 5.0f, "00.0", "05.0"},
-    {"ThreeDecimals", 1.2345f, "0.000", "1.235"},
+    {"VoltsTieAwayFromZero", 2.5f, "####0", "3"}, {"VoltsNegativeTie", -2.5f, "####0", "-3"},
+    {"VoltsSixDigits", 123456.0f, "####0", "123456"}, {"OptionalIntegerDigit", 0.5f, "#.##", ".5"},
+    {"PaddedIntegerDigits", 5.0f, "00.0", "05.0"}, {"ThreeDecimals", 1.2345f, "0.000", "1.235"},
     {"OptionalDecimalsDropped", 3.0f, "0.##", "3"},
 };
+// clang-format on
 
 class FormatTest : public ::testing::TestWithParam<FormatCase> {};
 

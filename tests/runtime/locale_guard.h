@@ -6,8 +6,7 @@
 
 namespace quillmark::test_support {
 
-// Runs a test under a named locale, C's and C++'s alike, and fails it when the locale is
-// missing: a test that silently fell back to "C" would prove nothing.
+// Sets C's and C++'s locale for a test; ok() tells whether the locale exists.
 class LocaleGuard {
  public:
   explicit LocaleGuard(const char* name) : previous_(std::setlocale(LC_ALL, nullptr)) {

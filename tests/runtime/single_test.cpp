@@ -14,11 +14,7 @@ constexpr float kMaxSingle = std::numeric_limits<float>::max();
 constexpr double kOverflowsSingle = 0x1.ffffffp127;  // the first double that rounds to infinity
 
 TEST(ToSingle, RoundsToNearestAndSaturatesToInfinity) {
-  struct Row {
-    double in;
-    float out;
-  };
-  const Row rows[] = {
+  const std::pair<double, float> rows[] = {
       {0.1, 0.1f},
       {1e-10, 1e-10f},
       {kMaxSingle, kMaxSingle},
@@ -28,34 +24,28 @@ TEST(ToSingle, RoundsToNearestAndSaturatesToInfinity) {
       {1e300, std::numeric_limits<float>::infinity()},
       {1e-50, 0.0f},
   };
-  for (const auto& row : rows)
-    EXPECT_EQ(ToSingle(row.in), row.out) << row.in;
+  for (auto [in, out] : rows)
+    EXPECT_EQ(ToSingle(in), out) << in;
   EXPECT_TRUE(std::isnan(ToSingle(std::numeric_limits<double>::quiet_NaN())));
 }
 
 TEST(CheckedQuotient, RaisesOnlyForOverflowInvalidOrZeroDivision) {
-  struct Row {
+  // clang-format off
+  const struct {
     const char* name;
-    double numerator;
-    double denominator;
+    double numerator, denominator;
     bool raises;
-  };
-  const Row rows[] = {
-      {"Ordinary", 100000.0, 554.24, false},
-      {"LargestSingle", kMaxSingle, 1.0, false},
+  } rows[] = {
+      {"Ordinary", 100000.0, 554.24, false}, {"LargestSingle", kMaxSingle, 1.0, false},
       {"JustBelowOverflow", std::nextafter(kOverflowsSingle, 0.0), 1.0, false},
       {"FiniteQuotientOverflows", 1e39, 1.732, true},
-      {"RoundsUpToInfinity", kOverflowsSingle, 1.0, true},
-      {"NegativeOverflow", -1e39, 1.0, true},
-      {"InfiniteNumerator", kInf, 692.8, false},
-      {"NegativeInfiniteNumerator", -kInf, 692.8, false},
-      {"InfinityOverInfinity", kInf, kInf, true},
-      {"NegativeInfinityOverInfinity", -kInf, kInf, true},
-      {"FiniteOverInfinity", 1e5, kInf, false},
-      {"DivisionByZero", 1.0, 0.0, true},
-      {"ZeroOverZero", 0.0, 0.0, true},
-      {"Underflow", 1e-40, 1e10, false},
+      {"RoundsUpToInfinity", kOverflowsSingle, 1.0, true}, {"NegativeOverflow", -1e39, 1.0, true},
+      {"InfiniteNumerator", kInf, 692.8, false}, {"NegativeInfiniteNumerator", -kInf, 692.8, false},
+      {"InfinityOverInfinity", kInf, kInf, true}, {"NegativeInfinityOverInfinity", -kInf, kInf, true},
+      {"FiniteOverInfinity", 1e5, kInf, false}, {"DivisionByZero", 1.0, 0.0, true},
+      {"ZeroOverZero", 0.0, 0.0, true}, {"Underflow", 1e-40, 1e10, false},
   };
+  // clang-format on
   for (const auto& row : rows) {
     if (row.raises) {
       EXPECT_THROW(CheckedQuotient(row.numerator, row.denominator), ArithmeticError) << row.name;
@@ -67,12 +57,10 @@ TEST(CheckedQuotient, RaisesOnlyForOverflowInvalidOrZeroDivision) {
 }
 
 TEST(TextBox, WrittenTextIsCutToMaximumLength) {
-  struct Row {
+  const struct {
     std::size_t max_length;
-    const char* in;
-    const char* out;
-  };
-  const Row rows[] = {
+    const char *in, *out;
+  } rows[] = {
       {8, "1443418000.0", "14434180"},
       {4, "-0.50", "-0.5"},
       {5, "12345", "12345"},
