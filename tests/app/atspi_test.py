@@ -101,8 +101,9 @@ def check_boxes(window, boxes):
         heading = find(window, Atspi.Role.LABEL, heading_text)
         box = next(target for target in targets(heading, Atspi.RelationType.LABEL_FOR))
         check(box.get_role() == Atspi.Role.TEXT and
-              heading in targets(box, Atspi.RelationType.LABELLED_BY),
-              f"{heading_text!r} is the label for a box that it labels")
+              heading in targets(box, Atspi.RelationType.LABELLED_BY) and
+              box.get_name() == heading_text.rstrip(" ="),
+              f"{heading_text!r} is the label for a box that it labels and names")
         check(box.get_description() == unit, f"the {heading_text!r} box is described as {unit!r}")
 
 
