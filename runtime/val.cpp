@@ -103,9 +103,13 @@ double ReadDecimal(Cursor& cursor) {
   (void)end;
   if (error == std::errc::result_out_of_range) {
     // Out of range either way: too large for a double, or too small to be told from zero.
-    const bool all_zero = digits.find_first_not_of('0') == std::string::npos;
-    const long long magnitude = exponent + static_cast<long long>(digits.size());
-    return (!all_zero && magnitude > 0) ? std::numeric_limits<double>::infinity() : 0.0;
+    // Leading zeros do not count towards the number's size.
+    const auto first_significant = digits.find_first_not_of('0');
+    if (first_significant == std::string::npos)
+      return 0.0;
+    const long long magnitude =
+        exponent + static_cast<long long>(digits.size() - first_significant);
+    return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return value;
 }

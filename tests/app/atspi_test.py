@@ -12,11 +12,15 @@ import os
 import subprocess
 import sys
 import time
+import warnings
 
 import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
+
+# Debian 13's libatspi deprecates get_action_name, which Debian 12's has no replacement for.
+warnings.filterwarnings("ignore", category=DeprecationWarning)
 
 TIMEOUT_S = 20
 PF_MESSAGE = "PF value should be between 0.01 and 1.00 "
@@ -73,9 +77,10 @@ def window_with(app, role, name):
 
 
 def press(node):
-    actions = node.get_action_iface()
-    names = [actions.get_action_name(i) for i in range(actions.get_n_actions())]
-    actions.do_action(names.index("Press"))
+    # The interfaces called as functions of the node: the one form that libatspi 2.46 and 2.56
+    # (Debian 12 and 13) both take.
+    names = [Atspi.Action.get_action_name(node, i) for i in range(Atspi.Action.get_n_actions(node))]
+    Atspi.Action.do_action(node, names.index("Press"))
 
 
 def targets(node, relation_type):
@@ -85,7 +90,7 @@ def targets(node, relation_type):
 
 
 def text_of(box):
-    return box.get_text_iface().get_text(0, -1)
+    return Atspi.Text.get_text(box, 0, -1)
 
 
 def check_menu(menu):
@@ -115,7 +120,7 @@ def message_label(window, description):
 def solve(window, values):
     for heading, text in values:
         box = targets(find(window, Atspi.Role.LABEL, heading), Atspi.RelationType.LABEL_FOR)[0]
-        box.get_editable_text_iface().set_text_contents(text)
+        Atspi.EditableText.set_text_contents(box, text)
     press(find(window, Atspi.Role.PUSH_BUTTON, "Solve"))
 
 

@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 const std::string kNines(400, '9');
+const std::string kTinyFraction = "0." + std::string(400, '0') + "1";
 
 struct ValCase {
   const char* name;
@@ -43,6 +44,7 @@ const ValCase kCases[] = {
     {"BeyondDoubleRange", "1e400", kInf}, {"NegativeBeyondDoubleRange", "-1e400", -kInf},
     {"HugeDigitRun", kNines, kInf}, {"HugeExponent", "1e99999999999999999999", kInf},
     {"BelowDoubleRange", "1e-400", 0}, {"ZeroWithHugeExponent", "0e99999", 0},
+    {"LeadingZerosBelowDoubleRange", kTinyFraction, 0},
     {"BeyondSingleStillDouble", "1E36", 1e36},
 };
 // clang-format on
