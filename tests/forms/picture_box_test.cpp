@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTest>
-
 namespace quillmark::forms {
 namespace {
 
@@ -44,23 +42,6 @@ TEST(PictureBoxTest, DrawsAPictureOfTwiceTheDensityAtFullDetailAndSmoothlyBelow)
       EXPECT_GT(blended, inner * 9 / 10) << "pixels dropped or doubled rather than blended";
     }
   }
-}
-
-TEST(PictureBoxTest, MakesALatePictureOnceAfterItsFirstFrame) {
-  PictureBox box;
-  box.resize(24, 24);
-  int made = 0;
-  box.setPicture([&] {
-    ++made;
-    return FineChecks();
-  });
-  box.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !box.picture().isNull(); }));
-  box.repaint();
-  QTest::qWait(10);
-  EXPECT_EQ(made, 1);
-  EXPECT_EQ(box.picture().deviceIndependentSize(), QSizeF(20, 20));
 }
 
 }  // namespace
