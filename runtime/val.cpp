@@ -103,12 +103,10 @@ double ReadDecimal(Cursor& cursor) {
   (void)end;
   if (error == std::errc::result_out_of_range) {
     // Out of range either way: too large for a double, or too small to be told from zero.
-    // Leading zeros do not count towards the number's size.
-    const auto first_significant = digits.find_first_not_of('0');
-    if (first_significant == std::string::npos)
-      return 0.0;
+    // A zero is never out of range, so a digit other than 0 is there; leading zeros do not
+    // count towards the number's size.
     const long long magnitude =
-        exponent + static_cast<long long>(digits.size() - first_significant);
+        exponent + static_cast<long long>(digits.size() - digits.find_first_not_of('0'));
     return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return value;
