@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+#include "forms/after_first_frame.h"
 #include "forms/fonts.h"
 
 namespace quillmark::app {
@@ -59,7 +60,8 @@ MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
     button->setFont(font);
   }
   Picture1->setAccessibleName(tr("Circuit breakers in a distribution board"));
-  Picture1->setPicture(&DistributionBoard);
+  // Decoding the picture would hold up the menu's first frame; it follows just after.
+  forms::AfterFirstFrame(*this, [this] { Picture1->setPicture(DistributionBoard()); });
 }
 
 }  // namespace quillmark::app

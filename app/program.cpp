@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QEvent>
 #include <QIcon>
 #include <QStyle>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "app/shell.h"
+#include "forms/after_first_frame.h"
 
 #ifdef QUILLMARK_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -112,31 +111,6 @@ QIcon WindowIcon() {
   return icon;
 }
 
-// Runs `then` once, when `window` has painted its first frame and that frame is on screen.
-class AfterFirstFrame : public QObject {
- public:
-  AfterFirstFrame(QWidget& window, std::function<void()> then)
-      : QObject(&window), then_(std::move(then)) {
-    window.installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
-      watched->removeEventFilter(this);
-      // Posted from inside the paint, it runs once the painted frame has been flushed.
-      QTimer::singleShot(0, this, [this] {
-        then_();
-        deleteLater();
-      });
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> then_;
-};
-
 #ifdef QUILLMARK_HAVE_FONTCONFIG
 // Fontconfig reads its configuration and its list of fonts once per process: about a third
 // of the work before the main menu's first frame, which cannot be drawn without it. The
@@ -184,7 +158,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget& menu)>&
   Shell shell;
   shell.Start();
   // Decoding the icons would hold up the first frame; the windows take the icon just after it.
-  new AfterFirstFrame(*shell.mainMenu(), [] { QApplication::setWindowIcon(WindowIcon()); });
+  forms::AfterFirstFrame(*shell.mainMenu(), [] { QApplication::setWindowIcon(WindowIcon()); });
   if (on_menu_shown)
     on_menu_shown(*shell.mainMenu());
   return QApplication::exec();

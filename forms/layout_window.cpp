@@ -57,12 +57,6 @@ QWidget* MakeLabel(const ControlLayout& row, QWidget* parent) {
   return label;
 }
 
-// How many UTF-16 units the character that ends at `end` takes: two for one beyond the
-// 16-bit range.
-int UnitsOfCharacterBefore(QStringView text, int end) {
-  return end >= 2 && text[end - 1].isLowSurrogate() && text[end - 2].isHighSurrogate() ? 2 : 1;
-}
-
 // A box's maximum length counts characters, as the procedures' writes do, where
 // QLineEdit's own limit counts UTF-16 units and would cut a character beyond the 16-bit
 // range in half. Like that limit, it cuts what was just typed or pasted, which ends at the
@@ -72,16 +66,28 @@ class CharacterLimit : public QValidator {
   CharacterLimit(int max_chars, QObject* parent) : QValidator(parent), max_chars_(max_chars) {}
 
   State validate(QString& text, int& cursor) const override {
-    while (QStringView(text).toUcs4().size() > max_chars_) {
-      const int end = cursor > 0 ? cursor : static_cast<int>(text.size());
-      const int units = UnitsOfCharacterBefore(text, end);
-      text.remove(end - units, units);
-      cursor = std::max(cursor - units, 0);
+    qsizetype excess = QStringView(text).toUcs4().size() - max_chars_;
+    if (excess > 0 && cursor > 0) {
+      const qsizetype start = StartOfLastCharacters(text, cursor, excess);
+      text.remove(start, cursor - start);
+      cursor = static_cast<int>(start);
     }
+    if (excess > 0)  // more than was typed before the cursor: the end goes
+      text.truncate(StartOfLastCharacters(text, text.size(), excess));
     return Acceptable;
   }
 
  private:
+  // Where the last `count` characters before `end` begin; `count` keeps those not found.
+  static qsizetype StartOfLastCharacters(QStringView text, qsizetype end, qsizetype& count) {
+    for (; count > 0 && end > 0; --count) {
+      const bool pair =
+          end >= 2 && text[end - 1].isLowSurrogate() && text[end - 2].isHighSurrogate();
+      end -= pair ? 2 : 1;
+    }
+    return end;
+  }
+
   int max_chars_;
 };
 

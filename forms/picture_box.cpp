@@ -1,8 +1,6 @@
 #include "forms/picture_box.h"
 
 #include <QPainter>
-#include <QTimer>
-#include <utility>
 
 namespace quillmark::forms {
 
@@ -13,28 +11,12 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureBox::setPicture(const QImage& picture) {
-  make_ = nullptr;
   picture_ = picture;
-  update();
-}
-
-void PictureBox::setPicture(std::function<QImage()> make) {
-  make_ = std::move(make);
-  picture_ = QImage();
   update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
-  if (make_ && !make_posted_) {
-    // Posted from inside the paint, it runs once the painted frame has been flushed.
-    make_posted_ = true;
-    QTimer::singleShot(0, this, [this] {
-      make_posted_ = false;
-      if (make_)
-        setPicture(std::exchange(make_, nullptr)());
-    });
-  }
   QPainter painter(this);
   const QRect inside = contentsRect();
   painter.setClipRect(inside);

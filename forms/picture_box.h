@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QImage>
-#include <functional>
 
 namespace quillmark::forms {
 
@@ -18,9 +17,6 @@ class PictureBox : public QFrame {
   explicit PictureBox(QWidget* parent = nullptr);
 
   void setPicture(const QImage& picture);
-  // For a picture that takes time to make, such as one decoded from a file: `make` runs once,
-  // after the box's first frame is on screen, so the window does not wait for it to appear.
-  void setPicture(std::function<QImage()> make);
   const QImage& picture() const { return picture_; }
 
  protected:
@@ -28,8 +24,6 @@ class PictureBox : public QFrame {
 
  private:
   QImage picture_;
-  std::function<QImage()> make_;
-  bool make_posted_ = false;
 };
 
 }  // namespace quillmark::forms
