@@ -3,9 +3,6 @@
 # Debian's documents for the package: its copyright and its changelog.
 install(FILES copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 quillmark_install_gzipped(${CMAKE_CURRENT_SOURCE_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
-# What lintian should leave alone, each with its reason.
-install(FILES lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-        RENAME quillmark)
 
 # The package that holds a file of this system, or "" when no package does.
 function(quillmark_package_of file out)
