@@ -13,8 +13,9 @@ function(quillmark_package_of file out)
   set(${out} "${owner}" PARENT_SCOPE)
 endfunction()
 
-# Qt loads its X11 platform plugin at run time, so no link names it. Debian 12 ships it in
-# libqt6gui6, which the links bring; Debian 13 in qt6-qpa-plugins, which must be named.
+# Qt loads its X11 platform plugin at run time, so no link names it. Debian 12 and 13 ship it
+# in libqt6gui6, which the links bring; should a release move it to a package of its own, that
+# package is named.
 get_target_property(qt_gui_library Qt6::Gui LOCATION)
 quillmark_package_of(${qt_gui_library} qt_gui_package)
 file(GLOB xcb_plugin "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/libqxcb.so")
