@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QSignalSpy>
-#include <memory>
 
 #include "forms/calculator_form.h"
 #include "gui_support.h"
@@ -17,66 +16,60 @@ using test_support::AnswerMessageBoxes;
 class FormTest : public ::testing::TestWithParam<WindowClass> {
  protected:
   void SetUp() override {
-    model_ = std::make_unique<calc::CalculatorWindow>(GetParam());
-    form_ = std::make_unique<CalculatorForm>(*model_);
-    form_->show();
-    form_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-  }
-  void TearDown() override {
-    form_.reset();
-    test_support::FlushDeletes();
+    form_.show();
+    form_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
   }
   bool HasPowerFactor() const { return calc::HasPowerFactor(GetParam()); }
   void TypeInputs(const char* kva, const char* volts, const char* pf) {
-    QTest::keyClicks(form_->txtKVA, kva);
-    QTest::keyClicks(form_->txtVolts, volts);
+    QTest::keyClicks(form_.txtKVA, kva);
+    QTest::keyClicks(form_.txtVolts, volts);
     if (HasPowerFactor())
-      QTest::keyClicks(form_->txtPF, pf);
+      QTest::keyClicks(form_.txtPF, pf);
   }
   // Alt and the letter; the button answers with an animated click.
   void PressAccessKey(QAbstractButton* button, Qt::Key key) {
     QSignalSpy clicked(button, &QAbstractButton::clicked);
-    QTest::keyClick(form_->windowHandle(), key, Qt::AltModifier);
+    QTest::keyClick(form_.windowHandle(), key, Qt::AltModifier);
     EXPECT_TRUE(clicked.wait(2000)) << button->objectName().toStdString();
   }
 
-  std::unique_ptr<calc::CalculatorWindow> model_;
-  std::unique_ptr<CalculatorForm> form_;
+  calc::CalculatorWindow model_{GetParam()};
+  CalculatorForm form_{model_};
 };
 
 TEST_P(FormTest, TabCyclesThroughBoxesAndButtons) {
-  std::vector<QWidget*> cycle = {form_->txtKVA, form_->txtVolts};
+  std::vector<QWidget*> cycle = {form_.txtKVA, form_.txtVolts};
   if (HasPowerFactor())
-    cycle.push_back(form_->txtPF);
-  cycle.insert(cycle.end(), {form_->cmdSolve, form_->cmdClear, form_->cmdBackMainPage,
-                             form_->txtAmps, form_->txtKVA});
+    cycle.push_back(form_.txtPF);
+  cycle.insert(cycle.end(), {form_.cmdSolve, form_.cmdClear, form_.cmdBackMainPage, form_.txtAmps,
+                             form_.txtKVA});
   test_support::ExpectTabCycle(cycle);
 }
 
 TEST_P(FormTest, AccessKeysClickTheButtonsAndEnterClicksNothing) {
   TypeInputs("5", "230", "1");
-  QTest::keyClick(form_->windowHandle(), Qt::Key_Return);
-  EXPECT_TRUE(form_->txtAmps->text().isEmpty()) << "Enter clicked a button";
-  PressAccessKey(form_->cmdSolve, Qt::Key_S);
-  EXPECT_FALSE(form_->txtAmps->text().isEmpty()) << "Alt+S solved";
-  EXPECT_EQ(form_->focusWidget(), form_->cmdClear) << "Solve moves the focus to Clear";
-  PressAccessKey(form_->cmdClear, Qt::Key_C);
-  EXPECT_TRUE(form_->txtAmps->text().isEmpty());
-  QSignalSpy back(form_.get(), &CalculatorForm::backToMainPage);
-  PressAccessKey(form_->cmdBackMainPage, Qt::Key_B);
+  QTest::keyClick(form_.windowHandle(), Qt::Key_Return);
+  EXPECT_TRUE(form_.txtAmps->text().isEmpty()) << "Enter clicked a button";
+  PressAccessKey(form_.cmdSolve, Qt::Key_S);
+  EXPECT_FALSE(form_.txtAmps->text().isEmpty()) << "Alt+S solved";
+  EXPECT_EQ(form_.focusWidget(), form_.cmdClear) << "Solve moves the focus to Clear";
+  PressAccessKey(form_.cmdClear, Qt::Key_C);
+  EXPECT_TRUE(form_.txtAmps->text().isEmpty());
+  QSignalSpy back(&form_, &CalculatorForm::backToMainPage);
+  PressAccessKey(form_.cmdBackMainPage, Qt::Key_B);
   EXPECT_EQ(back.count(), 1);
 }
 
 TEST_P(FormTest, OverflowEndsOnlyTheSolve) {
   TypeInputs("1E36", ".1", "1");
-  QTest::keyClicks(form_->txtAmps, "12");  // the person may type into the result box
+  QTest::keyClicks(form_.txtAmps, "12");  // the person may type into the result box
   QString message;
-  const auto solve = [&] { QTest::mouseClick(form_->cmdSolve, Qt::LeftButton); };
+  const auto solve = [&] { QTest::mouseClick(form_.cmdSolve, Qt::LeftButton); };
   EXPECT_EQ(AnswerMessageBoxes(solve, [&](QMessageBox& box) { message = box.text(); }), 1);
   EXPECT_TRUE(message.contains("Overflow"));
-  EXPECT_TRUE(form_->isVisible());
-  EXPECT_EQ(form_->txtAmps->text(), "12") << "no box is rewritten";
+  EXPECT_TRUE(form_.isVisible());
+  EXPECT_EQ(form_.txtAmps->text(), "12") << "no box is rewritten";
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, FormTest, ::testing::ValuesIn(calc::kWindowClasses),
