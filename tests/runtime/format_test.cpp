@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <limits>
+#include <locale>
 #include <string>
 
-#include "locale_guard.h"
+#include "runtime/val.h"
 
 namespace quillmark::runtime {
 namespace {
@@ -52,13 +54,18 @@ TEST_P(FormatTest, WritesThePattern) {
 INSTANTIATE_TEST_SUITE_P(Rows, FormatTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A decimal point and no thousands separator, whatever the locale says.
-TEST(Format, WritesAPointUnderADecimalCommaLocale) {
-  test_support::LocaleGuard guard("de_DE.UTF-8");
-  ASSERT_TRUE(guard.ok()) << "locale de_DE.UTF-8 is not installed";
+// Val reads and Format writes a decimal point, and no thousands separator, whatever the locale
+// says; a comma ends the number.
+TEST(Locale, ValAndFormatKeepThePointUnderADecimalCommaLocale) {
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is not installed";
+  std::locale::global(std::locale("de_DE.UTF-8"));
+  EXPECT_EQ(Val("1.5"), 1.5);
+  EXPECT_EQ(Val("1,5"), 1);
+  EXPECT_EQ(Val("1E-2"), 0.01);
   EXPECT_EQ(Format(180.42725f, "#####0.0"), "180.4");
-  EXPECT_EQ(Format(0.8f, "0.00"), "0.80");
   EXPECT_EQ(Format(1234567.0f, "#####0.0"), "1234567.0");
+  std::setlocale(LC_ALL, "C");
+  std::locale::global(std::locale::classic());
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "locale_guard.h"
-
 namespace quillmark::runtime {
 namespace {
 
@@ -60,16 +58,6 @@ TEST_P(ValTest, ReadsTheNumberAtTheStart) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, ValTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// The decimal point is "." whatever the locale says; a comma ends the number.
-TEST(Val, ReadsAPointUnderADecimalCommaLocale) {
-  test_support::LocaleGuard guard("de_DE.UTF-8");
-  ASSERT_TRUE(guard.ok()) << "locale de_DE.UTF-8 is not installed";
-  EXPECT_EQ(Val("1.5"), 1.5);
-  EXPECT_EQ(Val("1,5"), 1);
-  EXPECT_EQ(Val(".005"), 0.005);
-  EXPECT_EQ(Val("1E-2"), 0.01);
-}
 
 }  // namespace
 }  // namespace quillmark::runtime
