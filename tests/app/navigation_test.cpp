@@ -95,7 +95,8 @@ TEST_F(NavigationTest, NoButtonRunsWhileTheMessageBoxWaits) {
       {"menu",
        [&] { QMetaObject::invokeMethod(menu_button, "animateClick", Qt::QueuedConnection); }},
   };
-  for (const auto& [name, press] : rows) {
+  for (const auto& row : rows) {
+    const char* name = row.first;  // a plain variable, which clang 14's lambdas can capture
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form)) << name;
     Click(form->cmdClear);
@@ -103,7 +104,7 @@ TEST_F(NavigationTest, NoButtonRunsWhileTheMessageBoxWaits) {
          {std::pair{form->txtKVA, "100"}, {form->txtVolts, "400"}, {form->txtPF, "0"}})
       QTest::keyClicks(box, text);
     TypeAhead(form->txtPF, Qt::Key_S);
-    press();
+    row.second();
     bool read = false;
     const int boxes = test_support::AnswerMessageBoxes(
         [&] {
