@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QString>
 
-#include "forms/after_first_frame.h"
 #include "forms/fonts.h"
+#include "forms/stored_pixels.h"
 
 namespace quillmark::app {
 namespace {
@@ -27,16 +27,20 @@ constexpr ControlLayout kMenuControls[] = {
 };
 // clang-format on
 
-// The breakers in an opened distribution board, at twice its size on screen so that it is
-// sharp on a screen of twice the usual density. Decoded the first time a menu shows it, then
-// shared by every menu built after.
-QImage DistributionBoard() {
-  static const QImage picture = [] {
-    QImage image(QStringLiteral(":/images/distribution-board@2x.png"), "PNG");
-    image.setDevicePixelRatio(2);
-    return image;
-  }();
-  return picture;
+// The breakers in an opened distribution board, at its size on screen and at twice that for
+// screens of twice the usual density or anything between (smoothly scaled there). The one a
+// screen needs is ready for the menu's first frame; each is unpacked the first time a
+// screen asks for it and then shared by every menu.
+QImage DistributionBoard(qreal device_pixel_ratio) {
+  constexpr QSize kSize(400, 311);
+  if (device_pixel_ratio > 1) {
+    static const QImage dense = forms::StoredPixels(
+        QStringLiteral(":/images/distribution-board@2x.bgra"), kSize * 2, QImage::Format_RGB32, 2);
+    return dense;
+  }
+  static const QImage standard = forms::StoredPixels(
+      QStringLiteral(":/images/distribution-board.bgra"), kSize, QImage::Format_RGB32);
+  return standard;
 }
 
 constexpr forms::WindowLayout kMenuLayout = {
@@ -60,8 +64,7 @@ MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
     button->setFont(font);
   }
   Picture1->setAccessibleName(tr("Circuit breakers in a distribution board"));
-  // Decoding the picture would hold up the menu's first frame; it follows just after.
-  forms::AfterFirstFrame(*this, [this] { Picture1->setPicture(DistributionBoard()); });
+  Picture1->setPicture(DistributionBoard);
 }
 
 }  // namespace quillmark::app

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QIcon>
+#include <QPixmap>
 #include <QStyle>
 #include <cstdio>
 #include <cstdlib>
@@ -11,14 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/font_warm_up.h"
 #include "app/shell.h"
-#include "forms/after_first_frame.h"
-
-#ifdef QUILLMARK_HAVE_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-
-#include <thread>
-#endif
+#include "forms/stored_pixels.h"
 
 namespace quillmark::app {
 namespace {
@@ -103,37 +99,21 @@ class DisplayConnectionGuard {
 };
 
 // The icon at each size a desktop shows it, 16 px drawn for its size and the rest rendered
-// from its scalable drawing. Each is decoded when first asked for.
+// from its scalable drawing. Stored as premultiplied pixels, the form pixmaps keep, each
+// pixmap shares the program's own copy: nothing is decoded or converted to make the icon.
 QIcon WindowIcon() {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/quillmark-%1.png").arg(size), QSize(size, size));
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addPixmap(QPixmap::fromImage(
+        forms::StoredPixels(QStringLiteral(":/icons/quillmark-%1.bgra").arg(size),
+                            QSize(size, size), QImage::Format_ARGB32_Premultiplied)));
+  }
   return icon;
 }
 
-#ifdef QUILLMARK_HAVE_FONTCONFIG
-// Fontconfig reads its configuration and its list of fonts once per process: about a third
-// of the work before the main menu's first frame, which cannot be drawn without it. The
-// QApplication constructor spends most of its time waiting for the display server, so the
-// reading runs on a second thread meanwhile; it ends before any window is built.
-class FontWarmUp {
- public:
-  FontWarmUp() : thread_([] { FcInit(); }) {}
-  void Finish() { thread_.join(); }
-
- private:
-  std::thread thread_;
-};
-#else
-// Where Qt finds its fonts without Fontconfig there is nothing to read ahead.
-struct FontWarmUp {
-  void Finish() {}
-};
-#endif
-
 }  // namespace
 
-int RunProgram(int argc, char* argv[], const std::function<void(QWidget& menu)>& on_menu_shown) {
+int RunProgram(int argc, char* argv[]) {
   const std::string display = NamedDisplay();
   if (kNeedsDisplayServer && display.empty()) {
     std::fputs(
@@ -143,11 +123,10 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget& menu)>&
     return 1;
   }
   ChoosePlatform();
-  FontWarmUp fonts;
+  StartFontWarmUp();
   std::optional<DisplayConnectionGuard> guard(std::in_place, display);
   QApplication application(argc, argv);
   guard.reset();
-  fonts.Finish();
   QApplication::setApplicationName("Quillmark");
   // The Wayland app id: the desktop ties the windows to the desktop entry and its icon by it.
   QGuiApplication::setDesktopFileName("example.norvanta.Quillmark");
@@ -155,12 +134,16 @@ int RunProgram(int argc, char* argv[], const std::function<void(QWidget& menu)>&
   if (QApplication::style()->name() != QLatin1String("fusion"))
     QApplication::setStyle("Fusion");
 
+  // The icon before any window: the window system's copies of it are made and freed while
+  // little else is in memory, which keeps the program's peak memory down.
+  QApplication::setWindowIcon(WindowIcon());
+
   Shell shell;
   shell.Start();
-  // Decoding the icons would hold up the first frame; the windows take the icon just after it.
-  forms::AfterFirstFrame(*shell.mainMenu(), [] { QApplication::setWindowIcon(WindowIcon()); });
-  if (on_menu_shown)
-    on_menu_shown(*shell.mainMenu());
+  // Nothing so far has asked for a font (had anything, the font library would only have read
+  // its configuration a second time): the menu's first paint is the first to, so the menu is
+  // built and mapped while the reading may still be going on.
+  FinishFontWarmUp();
   return QApplication::exec();
 }
 

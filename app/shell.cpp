@@ -17,10 +17,16 @@ void BringToFront(QWidget& window) {
 }  // namespace
 
 void Shell::Start() {
-  ShowMainMenu();
+  // Shown, not activated: a desktop gives a program's first window the focus as it maps it,
+  // and asking for it as well would only paint the menu a second time.
+  Menu().show();
 }
 
 void Shell::ShowMainMenu() {
+  BringToFront(Menu());
+}
+
+MainMenu& Shell::Menu() {
   if (menu_window_ == nullptr) {
     menu_window_ = new MainMenu();
     for (const MenuEntry& entry : kMenuEntries) {
@@ -30,7 +36,7 @@ void Shell::ShowMainMenu() {
               });
     }
   }
-  BringToFront(*menu_window_);
+  return *menu_window_;
 }
 
 void Shell::ShowCalculator(calc::WindowClass window) {

@@ -38,6 +38,8 @@ class Shell : public QObject {
   };
 
   CalculatorSlot& SlotOf(calc::WindowClass window);
+  // The main menu, built first if need be.
+  MainMenu& Menu();
 
   // The main menu keeps nothing beyond its window, so its window is all its slot holds.
   QPointer<MainMenu> menu_window_;

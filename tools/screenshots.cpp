@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPixmap>
 
 #include "app/shell.h"
@@ -14,11 +13,6 @@ int main(int argc, char* argv[]) {
   const QDir folder(argc > 1 ? argv[1] : ".");
   quillmark::app::Shell shell;
   shell.Start();
-  // The menu's picture is decoded just after the menu's first frame.
-  QElapsedTimer waited;
-  waited.start();
-  while (shell.mainMenu()->Picture1->picture().isNull() && waited.elapsed() < 5000)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   bool saved = shell.mainMenu()->grab().save(folder.filePath("frmQuillmarkKVAtoAmps.png"));
   for (auto window : quillmark::calc::kWindowClasses) {
     shell.ShowCalculator(window);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QColorSpace>
 #include <QScreen>
 #include <QSignalSpy>
 #include <functional>
 
 #include "app/shell.h"
+#include "forms/stored_pixels.h"
 #include "gui_support.h"
 
 namespace quillmark::app {
@@ -50,9 +52,51 @@ TEST_F(NavigationTest, StartsOnTheMainMenuAloneWithThePictureLastInTheTabOrder) 
   ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
   test_support::ExpectTabCycle({menu->Command3, menu->Command4, menu->Command1, menu->Command2,
                                 menu->Picture1, menu->Command3});
-  // The picture arrives just after the menu's first frame, from its twice-size source.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->Picture1->picture().isNull(); }));
-  EXPECT_EQ(menu->Picture1->picture().devicePixelRatio(), 2);
+}
+
+QImage Opaque(QImage image) {
+  image.setColorSpace({});
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// From the menu's first frame, at its size on screen where the screen has the usual density
+// and from twice that on a denser one (this test runs again at QT_SCALE_FACTOR=2).
+TEST_F(NavigationTest, TheMenuHasThePictureForItsScreensDensityFromTheStart) {
+  const QImage shown = shell_.mainMenu()->Picture1->picture();
+  const bool dense = shell_.mainMenu()->devicePixelRatio() > 1;
+  EXPECT_EQ(shown.devicePixelRatio(), dense ? 2 : 1);
+  EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(400, 311));
+  const QImage made_from(dense ? ":/sources/images/distribution-board@2x.png"
+                               : ":/sources/images/distribution-board.png");
+  EXPECT_TRUE(shown == Opaque(made_from)) << "the stored pixels are not the PNG's";
+}
+
+// The plain pixels the program carries are made from the PNG files beside them; one left
+// behind when its PNG changed shows here.
+TEST(StoredPixelsTest, AreThoseOfTheirPngFiles) {
+  struct Row {
+    const char* name;
+    int width, height;
+    QImage::Format format;
+  };
+  const Row rows[] = {
+      {"images/distribution-board", 400, 311, QImage::Format_RGB32},
+      {"images/distribution-board@2x", 800, 622, QImage::Format_RGB32},
+      {"icons/quillmark-16", 16, 16, QImage::Format_ARGB32_Premultiplied},
+      {"icons/quillmark-48", 48, 48, QImage::Format_ARGB32_Premultiplied},
+      {"icons/quillmark-256", 256, 256, QImage::Format_ARGB32_Premultiplied},
+  };
+  for (const Row& row : rows) {
+    const QString name = QString::fromLatin1(row.name);
+    const QImage stored =
+        forms::StoredPixels(":/" + name + ".bgra", QSize(row.width, row.height), row.format);
+    QImage png(":/sources/" + name + ".png");
+    png.setColorSpace({});
+    EXPECT_TRUE(!stored.isNull() && stored == png.convertToFormat(row.format)) << row.name;
+  }
+  EXPECT_TRUE(forms::StoredPixels(":/icons/quillmark-16.bgra", QSize(16, 15), QImage::Format_ARGB32)
+                  .isNull())
+      << "pixels of another size are refused";
 }
 
 // An open window is brought back as it is; a closed one is rebuilt from its layout, centred,

@@ -16,7 +16,7 @@ TEST(PictureBoxTest, DrawsAPictureOfTwiceTheDensityAtFullDetailAndSmoothlyBelow)
   checks.setDevicePixelRatio(2);
   PictureBox box;
   box.resize(24, 24);
-  box.setPicture(checks);
+  box.setPicture([&](qreal) { return checks; });
   for (const qreal ratio : {2.0, 1.5}) {  // device pixels to each of the box's own
     QImage shown(box.size() * ratio, QImage::Format_RGB32);
     shown.setDevicePixelRatio(ratio);
