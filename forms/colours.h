@@ -7,8 +7,8 @@
 
 namespace quillmark::forms {
 
-// A stored colour on this platform: a system colour takes the matching role of `palette`
-// (window background, window text, button face …); a fixed colour is &H00BBGGRR.
+// A stored colour on this platform: a system colour is the platform's own (on a platform
+// without them, the matching role of `palette`); a fixed colour is &H00BBGGRR.
 QColor ToQColor(runtime::Colour colour, const QPalette& palette);
 
 }  // namespace quillmark::forms

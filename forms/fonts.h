@@ -22,8 +22,9 @@ inline constexpr FontSpec kMenuButtonFont{"Tahoma", 12, 700};
 }  // namespace fonts
 
 // The stored families are Windows fonts. Where the machine lacks them, free fonts with close
-// metrics take their place (Debian's fonts-dejavu-extra and fonts-liberation2). Safe to
-// call more than once; the work is done the first time.
+// metrics take their place (Debian's fonts-dejavu-extra and fonts-liberation2). Which file
+// names the stand-ins is chosen when the program is built: Windows has fonts of its own to try
+// first. Safe to call more than once; the work is done the first time.
 void InstallFontStandIns();
 
 QFont MakeFont(const FontSpec& stored);

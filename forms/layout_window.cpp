@@ -158,9 +158,11 @@ LayoutWindow::LayoutWindow(const WindowLayout& layout) : layout_(layout) {
   accessibility::Install();
   setObjectName(ToQString(layout.class_name));
   setWindowTitle(ToQString(layout.caption));
+  // A fixed single border: no maximise, and on Windows no sizing border either, which Qt
+  // gives a top-level window there unless asked not to; other platforms ignore that hint.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
   for (const ControlLayout& row : layout.controls)
