@@ -6,10 +6,12 @@ namespace quillmark::app {
 namespace {
 
 // Shown modeless, without an owner, in front of the other windows; a minimised window is
-// restored, as a person pressing its button would expect.
+// restored, as a person pressing its button would expect. setVisible rather than show(): on
+// a platform that shows every window full-screen by default (in a browser) the fixed windows
+// keep their size and frame, as on a desktop, where the two are the same.
 void BringToFront(QWidget& window) {
   window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-  window.show();
+  window.setVisible(true);
   window.raise();
   window.activateWindow();
 }
