@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "forms/bundled_fonts.h"
+
 namespace quillmark::forms {
 
 void InstallFontStandIns() {
@@ -9,6 +11,7 @@ void InstallFontStandIns() {
   if (installed)
     return;
   installed = true;
+  AddBundledFonts();
   // DejaVu Sans Condensed matches Tahoma's advance widths within a few per cent in both
   // weights; Liberation Sans is metric-compatible with Arial, whose widths Arial Unicode MS
   // shares, and close to MS Sans Serif. The rest are fall-backs for a machine without them.
