@@ -20,7 +20,7 @@ namespace quillmark::app {
 namespace {
 
 // Desktops where windows go through a display server that the environment names.
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID) && !defined(Q_OS_WASM)
 constexpr bool kNeedsDisplayServer = true;
 #else
 constexpr bool kNeedsDisplayServer = false;
@@ -58,9 +58,11 @@ void ChoosePlatform() {
 }
 
 // Qt gives up on a display it cannot reach with an abort, a core dump and advice to
-// reinstall. While the application object connects, its messages are held back; if it fails,
-// one line names the display instead and the program ends with status 1. If it succeeds, the
-// held messages go out as they would have.
+// reinstall. While the application object connects, its messages are held back; if it fails
+// because the display could not be reached, one line names the display instead; if it fails
+// for another reason (no platform plugin could be loaded, say), Qt's own words say why.
+// Either way the program ends with status 1. If it succeeds, the held messages go out as
+// they would have.
 class DisplayConnectionGuard {
  public:
   explicit DisplayConnectionGuard(std::string display) {
@@ -87,10 +89,27 @@ class DisplayConnectionGuard {
 
   static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-      std::fprintf(stderr, "quillmark: cannot show windows on the display %s.\n", display_.c_str());
+      if (DisplayUnreachable()) {
+        std::fprintf(stderr, "quillmark: cannot show windows on the display %s.\n",
+                     display_.c_str());
+      } else {
+        for (const HeldMessage& held : held_)
+          std::fprintf(stderr, "quillmark: %s\n", qUtf8Printable(held.text));
+        std::fprintf(stderr, "quillmark: %s\n", qUtf8Printable(text));
+      }
       std::_Exit(1);
     }
     held_.push_back({type, context.file, context.function, context.category, context.line, text});
+  }
+
+  // What the X11 and Wayland platform plugins say when the display does not answer.
+  static bool DisplayUnreachable() {
+    for (const HeldMessage& held : held_) {
+      if (held.text.contains(QLatin1String("could not connect to display")) ||
+          held.text.contains(QLatin1String("Failed to create wl_display")))
+        return true;
+    }
+    return false;
   }
 
   static inline std::string display_;

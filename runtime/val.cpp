@@ -1,9 +1,11 @@
 #include "runtime/val.h"
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+
+#include "runtime/nearest_double.h"
 
 namespace quillmark::runtime {
 namespace {
@@ -98,10 +100,8 @@ double ReadDecimal(Cursor& cursor) {
     exponent += negative ? -written : written;
   }
   const std::string number = digits + 'e' + std::to_string(exponent);
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  (void)end;
-  if (error == std::errc::result_out_of_range) {
+  const std::optional<double> value = NearestDouble(number);
+  if (!value) {
     // Out of range either way: too large for a double, or too small to be told from zero.
     // A zero is never out of range, so a digit other than 0 is there; leading zeros do not
     // count towards the number's size.
@@ -109,7 +109,7 @@ double ReadDecimal(Cursor& cursor) {
         exponent + static_cast<long long>(digits.size() - digits.find_first_not_of('0'));
     return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
-  return value;
+  return *value;
 }
 
 }  // namespace
