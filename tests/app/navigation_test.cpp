@@ -166,23 +166,29 @@ TEST_F(NavigationTest, NoButtonRunsWhileTheMessageBoxWaits) {
   EXPECT_EQ(shell_.calculatorWindow(WindowClass::frmKVAtoAmps3PhLN), nullptr);
 }
 
+// Runs `step` once `window`, just closed, is destroyed. Steps on fixed timers would race the
+// destruction where windows are slow to go, as they are under Wine.
+void AfterDestroyed(QObject* window, const std::function<void()>& step) {
+  QObject::connect(window, &QObject::destroyed, qApp, [step] { QTimer::singleShot(0, step); });
+}
+
 TEST_F(NavigationTest, TheProgramEndsWithItsLastWindowWhicheverItIs) {
   forms::CalculatorForm* ll = Open(WindowClass::frmKVAtoAmps3PhLL);
   forms::CalculatorForm* ln = Open(WindowClass::frmKVAtoAmps3PhLN);
   bool ran_on_without_menu = false, menu_rebuilt_centred = false, ran_on_with_one_left = false;
-  QTimer::singleShot(0, [&] { shell_.mainMenu()->close(); });
-  QTimer::singleShot(50, [&] {
-    ran_on_without_menu = shell_.mainMenu() == nullptr;
+  AfterDestroyed(shell_.mainMenu(), [&] {
+    ran_on_without_menu = true;
     Click(ln->cmdBackMainPage);
     menu_rebuilt_centred = shell_.mainMenu() != nullptr && IsCentred(*shell_.mainMenu());
+    AfterDestroyed(ll, [&] {
+      ran_on_with_one_left = true;
+      ln->close();
+    });
     shell_.mainMenu()->close();
     ll->close();
   });
-  QTimer::singleShot(100, [&] {
-    ran_on_with_one_left = true;
-    ln->close();
-  });
-  QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(-1); });
+  QTimer::singleShot(0, [&] { shell_.mainMenu()->close(); });
+  QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(-1); });
   EXPECT_EQ(QApplication::exec(), 0) << "still running with every window closed";
   EXPECT_TRUE(ran_on_without_menu) << "closing the menu ended the program";
   EXPECT_TRUE(menu_rebuilt_centred) << "Back rebuilds the closed menu, centred";
