@@ -21,7 +21,7 @@ export async function launchChromium(width, height) {
   connection.close = async () => {
     browser.kill();
     await exited;
-    rmSync(profile, { recursive: true, force: true });
+    try { rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 }); } catch {}
   };
   return connection;
 }
