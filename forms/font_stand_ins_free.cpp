@@ -5,11 +5,7 @@
 
 namespace quillmark::forms {
 
-void InstallFontStandIns() {
-  static bool installed = false;
-  if (installed)
-    return;
-  installed = true;
+void SubstituteFontStandIns() {
   AddBundledFonts();
   // DejaVu Sans Condensed matches Tahoma's advance widths within a few per cent in both
   // weights; Liberation Sans is metric-compatible with Arial, whose widths Arial Unicode MS

@@ -4,11 +4,7 @@
 
 namespace quillmark::forms {
 
-void InstallFontStandIns() {
-  static bool installed = false;
-  if (installed)
-    return;
-  installed = true;
+void SubstituteFontStandIns() {
   // Windows has Tahoma and Arial, and draws MS Sans Serif as Microsoft Sans Serif. Arial
   // Unicode MS comes only with some office suites; it shares Arial's widths, and its "@"
   // name, the vertical form, is never listed. The free stand-ins serve a Windows that lacks

@@ -2,6 +2,11 @@
 
 namespace quillmark::forms {
 
+void InstallFontStandIns() {
+  static const bool installed = (SubstituteFontStandIns(), true);
+  (void)installed;
+}
+
 QFont MakeFont(const FontSpec& stored) {
   QFont font(QString::fromUtf8(stored.family.data(), static_cast<qsizetype>(stored.family.size())));
   font.setPointSizeF(stored.points);

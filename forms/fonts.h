@@ -26,6 +26,8 @@ inline constexpr FontSpec kMenuButtonFont{"Tahoma", 12, 700};
 // names the stand-ins is chosen when the program is built: Windows has fonts of its own to try
 // first. Safe to call more than once; the work is done the first time.
 void InstallFontStandIns();
+// The substitutions themselves, from the file chosen for the platform when built.
+void SubstituteFontStandIns();
 
 QFont MakeFont(const FontSpec& stored);
 
