@@ -1,13 +1,13 @@
 #include "forms/calculator_form.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScopedValueRollback>
 #include <optional>
 
 #include "forms/accessibility.h"
 #include "forms/calculator_layouts.h"
 #include "forms/handlers.h"
+#include "forms/procedure_messages.h"
 #include "runtime/single.h"
 
 namespace quillmark::forms {
@@ -48,23 +48,6 @@ const ProcedureControl* ProcedureControlNamed(std::string_view name) {
   }
   return nullptr;
 }
-
-// The procedures' message box: the person sees what Solve has done so far behind it.
-class WindowMessageBox : public runtime::MessageBox {
- public:
-  explicit WindowMessageBox(CalculatorForm& form) : form_(form) {}
-
-  void Show(std::string_view prompt) override {
-    form_.Mirror();
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQString(prompt),
-                    QMessageBox::Ok, &form_);
-    box.setObjectName("MsgBox");
-    box.exec();
-  }
-
- private:
-  CalculatorForm& form_;
-};
 
 void MirrorTextBox(QLineEdit* box, const runtime::TextBox& state) {
   if (box == nullptr)
@@ -185,8 +168,11 @@ void CalculatorForm::ConnectTyping() {
 }
 
 void CalculatorForm::Mirror() {
+  Mirror(model_.controls);
+}
+
+void CalculatorForm::Mirror(const calc::Controls& state) {
   const QScopedValueRollback mirroring(mirroring_, true);
-  const calc::Controls& state = model_.controls;
   for (const ProcedureControl& control : kProcedureControls) {
     if (control.box != nullptr)
       MirrorTextBox(control_as<QLineEdit>(control.name), state.*control.box);
@@ -211,14 +197,15 @@ void CalculatorForm::TakeFocusFromWidgets() {
 
 void CalculatorForm::cmdSolve_Click() {
   TakeFocusFromWidgets();
-  WindowMessageBox box(*this);
+  MessageRecorder messages(model_.controls);
   try {
-    model_.cmdSolve_Click(box);
+    model_.cmdSolve_Click(messages);
   } catch (const runtime::ArithmeticError&) {
-    Mirror();
-    ShowOverflow();
+    messages.Add(OverflowMessage());
   }
-  Mirror();
+  ShowInTurn(
+      *this, messages.Take(), [this](const calc::Controls& state) { Mirror(state); },
+      [this] { Mirror(); });
 }
 
 void CalculatorForm::cmdClear_Click() {
@@ -229,14 +216,11 @@ void CalculatorForm::cmdClear_Click() {
 
 // A result too large to store ends the Solve that computed it, and only that: the window
 // stays open with what Solve wrote before.
-void CalculatorForm::ShowOverflow() {
-  QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                  tr("Run-time error '6': Overflow"), QMessageBox::Ok, this);
-  box.setObjectName("OverflowBox");
-  box.setInformativeText(
-      tr("The current is too large to compute from these values. The window keeps what it "
-         "showed before this Solve."));
-  box.exec();
+PendingMessage CalculatorForm::OverflowMessage() const {
+  return {QMessageBox::Warning, "OverflowBox", tr("Run-time error '6': Overflow"),
+          tr("The current is too large to compute from these values. The window keeps what it "
+             "showed before this Solve."),
+          model_.controls};
 }
 
 }  // namespace quillmark::forms

@@ -7,13 +7,14 @@
 
 #include "calc/calculator.h"
 #include "forms/layout_window.h"
+#include "forms/procedure_messages.h"
 
 namespace quillmark::forms {
 
 // A calculator window on screen. It is built from its class's layout and shows the state
-// of a model that outlives it: after each procedure, and before each message box, the
-// model's texts, captions, colours and focus are mirrored onto the controls; what the
-// person types goes into the model's texts.
+// of a model that outlives it: after each procedure the model's texts, captions, colours and
+// focus are mirrored onto the controls, and behind each of its message boxes the state they
+// had when the procedure raised it; what the person types goes into the model's texts.
 class CalculatorForm : public LayoutWindow {
   Q_OBJECT
 
@@ -24,8 +25,9 @@ class CalculatorForm : public LayoutWindow {
 
   calc::CalculatorWindow& model() { return model_; }
 
-  // Shows the model's state on the controls.
+  // Shows the model's state, or a state it had, on the controls.
   void Mirror();
+  void Mirror(const calc::Controls& state);
 
   // The controls, by their names; those a window lacks are null.
   QLabel *Label1, *lblKVA2, *lblKVA3, *lblVoltage, *lblVolts, *lblPF, *lblPF4, *Label7, *lbl8,
@@ -46,7 +48,7 @@ class CalculatorForm : public LayoutWindow {
   void TakeFocusFromWidgets();
   void cmdSolve_Click();
   void cmdClear_Click();
-  void ShowOverflow();
+  PendingMessage OverflowMessage() const;
 
   calc::CalculatorWindow& model_;
   bool mirroring_ = false;

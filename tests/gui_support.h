@@ -12,7 +12,7 @@
 namespace quillmark::test_support {
 
 // Runs `action`, answering each modal message box with OK after `inspect` has seen it, with
-// the windows as they are behind it. Returns how many boxes were answered.
+// the windows as they are behind it, until none is left. Returns how many were answered.
 inline int AnswerMessageBoxes(const std::function<void()>& action,
                               const std::function<void(QMessageBox&)>& inspect = {}) {
   int answered = 0;
@@ -28,6 +28,8 @@ inline int AnswerMessageBoxes(const std::function<void()>& action,
   });
   poll.start();
   action();
+  EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }))
+      << "a message box is still open";
   return answered;
 }
 

@@ -75,6 +75,28 @@ TEST_P(FormTest, OverflowEndsOnlyTheSolve) {
 INSTANTIATE_TEST_SUITE_P(Windows, FormTest, ::testing::ValuesIn(calc::kWindowClasses),
                          [](const auto& info) { return std::string(calc::ClassName(info.param)); });
 
+// Behind a message box is the window as Solve had left it when it raised the box, and no
+// button works; what Solve did after it shows once the box is closed.
+TEST(Form, BehindAMessageBoxIsTheWindowAsSolveLeftItThen) {
+  calc::CalculatorWindow model(WindowClass::frmKVAtoAmps3PhLL);
+  CalculatorForm form(model);
+  form.show();
+  QTest::keyClicks(form.txtKVA, "-5");
+  QTest::keyClicks(form.txtVolts, "230");
+  QTest::keyClicks(form.txtPF, "-0.5");
+  QString behind;
+  const auto solve = [&] { QTest::mouseClick(form.cmdSolve, Qt::LeftButton); };
+  EXPECT_EQ(AnswerMessageBoxes(solve,
+                               [&](QMessageBox&) {
+                                 behind = form.lbl8->text();
+                                 form.cmdClear->click();
+                               }),
+            1);
+  EXPECT_EQ(behind, " Invalid PF value");
+  EXPECT_EQ(form.lbl8->text(), "Invalid kVA value");
+  EXPECT_EQ(form.txtKVA->text(), "-5") << "Clear ran under the box";
+}
+
 // A box counts characters, not UTF-16 units: one beyond the 16-bit range is taken whole or not
 // at all.
 TEST(Form, PastedTextIsCutByCharacters) {

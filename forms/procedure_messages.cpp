@@ -1,0 +1,58 @@
+#include "forms/procedure_messages.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "forms/handlers.h"
+
+namespace quillmark::forms {
+
+void MessageRecorder::Show(std::string_view prompt) {
+  Add({QMessageBox::NoIcon,
+       "MsgBox",
+       QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())),
+       {},
+       window_});
+}
+
+namespace {
+
+struct Turns {
+  QWidget& parent;
+  std::deque<PendingMessage> messages;
+  std::function<void(const calc::Controls&)> show_state;
+  std::function<void()> done;
+  HandlerHold hold;
+};
+
+void ShowNext(const std::shared_ptr<Turns>& turns) {
+  if (turns->messages.empty()) {
+    turns->done();
+    return;
+  }
+  const PendingMessage message = std::move(turns->messages.front());
+  turns->messages.pop_front();
+  turns->show_state(message.window_state);
+  auto* box = new QMessageBox(message.icon, QApplication::applicationDisplayName(), message.text,
+                              QMessageBox::Ok, &turns->parent);
+  box->setObjectName(message.object_name);
+  box->setInformativeText(message.informative_text);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  QObject::connect(box, &QDialog::finished, &turns->parent, [turns] { ShowNext(turns); });
+  box->show();
+}
+
+}  // namespace
+
+void ShowInTurn(QWidget& parent, std::deque<PendingMessage> messages,
+                std::function<void(const calc::Controls&)> show_state, std::function<void()> done) {
+  if (messages.empty()) {
+    done();
+    return;
+  }
+  ShowNext(
+      std::make_shared<Turns>(parent, std::move(messages), std::move(show_state), std::move(done)));
+}
+
+}  // namespace quillmark::forms
