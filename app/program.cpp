@@ -7,11 +7,13 @@
 #include <QStyle>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/event_loop.h"
 #include "app/font_warm_up.h"
 #include "app/shell.h"
 #include "forms/stored_pixels.h"
@@ -130,6 +132,17 @@ QIcon WindowIcon() {
   return icon;
 }
 
+// Qt refers to the arguments for as long as the application lives, which in a browser is past
+// the return of main, whose stack held them.
+char** KeptArguments(int argc, char* argv[]) {
+  static std::vector<std::string> texts(argv, argv + argc);
+  static std::vector<char*> pointers;
+  for (std::string& text : texts)
+    pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers.data();
+}
+
 }  // namespace
 
 int RunProgram(int argc, char* argv[]) {
@@ -144,7 +157,8 @@ int RunProgram(int argc, char* argv[]) {
   ChoosePlatform();
   StartFontWarmUp();
   std::optional<DisplayConnectionGuard> guard(std::in_place, display);
-  QApplication application(argc, argv);
+  static int argument_count = argc;
+  auto application = std::make_unique<QApplication>(argument_count, KeptArguments(argc, argv));
   guard.reset();
   QApplication::setApplicationName("Quillmark");
   // The Wayland app id: the desktop ties the windows to the desktop entry and its icon by it.
@@ -157,13 +171,13 @@ int RunProgram(int argc, char* argv[]) {
   // little else is in memory, which keeps the program's peak memory down.
   QApplication::setWindowIcon(WindowIcon());
 
-  Shell shell;
-  shell.Start();
+  auto shell = std::make_unique<Shell>();
+  shell->Start();
   // Nothing so far has asked for a font (had anything, the font library would only have read
   // its configuration a second time): the menu's first paint is the first to, so the menu is
   // built and mapped while the reading may still be going on.
   FinishFontWarmUp();
-  return QApplication::exec();
+  return RunEventLoop(std::move(application), std::move(shell));
 }
 
 }  // namespace quillmark::app

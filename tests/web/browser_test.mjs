@@ -13,18 +13,18 @@ const [site, pictures] = process.argv.slice(2);
 const kMenuCaption =
   "Norvanta's Quillmark - Find Amps from kVA in 1Ph and 3 Ph Electrical Installations";
 const kPfMessage = 'PF value should be between 0.01 and 1.00';
-// Each menu button, the window it opens and a calculation on it.
+// Each menu button, the window it opens (its class, and its caption) and a calculation on it.
 const kCalculators = [
-  { button: 'kVA to Amps in Single Phase Circuits',
+  { button: 'kVA to Amps in Single Phase Circuits', window: 'frmKWtoAmps1PhLN',
     title: "Norvanta's Quillmark - kVA to Amps for 1 Phase Circuits",
     inputs: ['10', '230', '0.8'], amps: '54.3' },
-  { button: 'kW to Amps in Single Phase Circuits',
+  { button: 'kW to Amps in Single Phase Circuits', window: 'frmKVAtoAmps1PhLN',
     title: "Norvanta's Quillmark - Convert  kW to Amps in 1 Phase Circuits with  L-N Voltage",
     inputs: ['10', '230'], amps: '43.5' },
-  { button: 'kVA to Amps in  3 Phase  for Line to Line Voltage',
+  { button: 'kVA to Amps in  3 Phase  for Line to Line Voltage', window: 'frmKVAtoAmps3PhLL',
     title: "Norvanta's Quillmark - Convert  kVA to Amps in 3 Phase Circuits with  L-L Voltage",
     inputs: ['100', '400', '0.8'], amps: '180.4' },
-  { button: 'kVA to Amps in  3 Phase for  Line to Neutral Voltage',
+  { button: 'kVA to Amps in  3 Phase for  Line to Neutral Voltage', window: 'frmKVAtoAmps3PhLN',
     title: "Norvanta's Quillmark - Convert  kVA to Amps in 3 Phase Circuits with  L-N Voltage",
     inputs: ['100', '230', '0.8'], amps: '181.2' },
 ];
@@ -115,12 +115,16 @@ try {
   };
   const type = async (text) => {
     for (const c of text) {
-      const code = c === '.' ? 'Period' : `Digit${c}`;
-      await key(c, code, c === '.' ? 190 : c.charCodeAt(0), 0, c);
+      const code = c === '.' ? 'Period' : /\d/.test(c) ? `Digit${c}` : `Key${c}`;
+      await key(c, code, c === '.' ? 190 : c.charCodeAt(0), /[A-Z]/.test(c) ? 8 : 0, c);
     }
   };
   const tab = () => key('Tab', 'Tab', 9);
-  const alt = (letter) => key(letter, `Key${letter.toUpperCase()}`, letter.toUpperCase().charCodeAt(0), 1);
+  // An access key; the button answers with an animated click, a moment later.
+  const alt = async (letter) => {
+    await key(letter, `Key${letter.toUpperCase()}`, letter.toUpperCase().charCodeAt(0), 1);
+    await sleep(300);
+  };
   // What a box holds, as a person would take it: select all, copy, read the clipboard.
   const copied = async () => {
     await evaluate('navigator.clipboard.writeText("")');
@@ -131,13 +135,6 @@ try {
       return text === '' ? undefined : text;
     }, 3000).catch(() => '');
   };
-
-  const enable = await waitFor('the screen-reader switch',
-    async () => named(await axNodes(), 'button', 'Enable Screen Reader'));
-  await page.send('DOM.focus', { backendNodeId: enable.backendDOMNodeId });
-  await key('Enter', 'Enter', 13, 0, '\r');
-  const menuButton = (name) => waitFor(`the menu button "${name}"`,
-    async () => named(await axNodes(), 'button', name));
 
   // The page's windows, as the browser lays them out: which is in front at a point, and
   // where the close button of the one in front is.
@@ -157,49 +154,125 @@ try {
       const box = buttons.at(-1)?.getBoundingClientRect();
       return box && { x: box.x + box.width / 2, y: box.y + box.height / 2 };
     })()`);
+  const inFront = (title) => waitFor(`the window "${collapsed(title)}" in front`,
+    async () => collapsed(await frontTitle()) === collapsed(title));
+  // Where a window's controls are, by their names: the page's element for each control is
+  // named after the objects down to it, as "QApplication.<window>.<frame>.<control>", and a
+  // button by its caption.
+  const controlsOf = async (window) => {
+    const controls = {};
+    for (const node of (await axNodes()).filter((n) => !n.ignored && n.backendDOMNodeId)) {
+      const { node: element } = await page.send('DOM.describeNode', { backendNodeId: node.backendDOMNodeId });
+      const id = element.attributes?.[element.attributes.indexOf('id') + 1] ?? '';
+      if (!id.startsWith(`QApplication.${window}.`)) continue;
+      const centre = await centreOf(node).catch(() => undefined);
+      // Buttons come named after their class; their captions tell them apart.
+      if (centre) controls[node.role?.value === 'button' ? collapsed(node.name?.value) : id.split('.').at(-1)] = centre;
+    }
+    return controls;
+  };
+  // A screen reader presses the page's switch as it presses any button: by its action.
+  const enableScreenReader = async () => {
+    const enable = await waitFor('the screen-reader switch',
+      async () => named(await axNodes(), 'button', 'Enable Screen Reader'));
+    const { object } = await page.send('DOM.resolveNode', { backendNodeId: enable.backendDOMNodeId });
+    await page.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
+  };
+  const axButton = (name) => waitFor(`the button "${name}"`,
+    async () => named(await axNodes(), 'button', name));
+
+  // --- as a screen reader finds them: each menu button by its name, and each calculator's
+  // boxes. Once a screen reader is on, Qt lays elements of its own over the boxes, which
+  // take the pointer and the keys; so the layout found here is then used on a fresh page,
+  // as a person with a mouse and a keyboard uses it. ---
+  await enableScreenReader();
+  const layout = [];
+  for (const calculator of kCalculators) {
+    const button = await centreOf(await axButton(calculator.button));
+    await click(button);
+    await inFront(calculator.title);
+    const boxes = await waitFor('the boxes', async () => {
+      const found = await controlsOf(calculator.window);
+      return found.txtKVA && found.txtAmps && found['Back to Main Page'] && found;
+    });
+    layout.push({ button, boxes });
+    await click(boxes['Back to Main Page']);
+    await inFront(kMenuCaption);
+  }
+  await page.send('Page.reload');
+  await sleep(500);
+  await inFront(kMenuCaption);
 
   for (const [index, calculator] of kCalculators.entries()) {
-    await click(await centreOf(await menuButton(calculator.button)));
-    await waitFor(`the window "${calculator.title}" in front`,
-                  async () => collapsed(await frontTitle()) === collapsed(calculator.title));
-    // The focus starts in the power box; the boxes take typing in their tab order.
+    const { button, boxes } = layout[index];
+    await click(button);
+    await inFront(calculator.title);
+    // The person clicks into the power box; the boxes take typing in their tab order.
+    await click(boxes.txtKVA);
     for (const [i, value] of calculator.inputs.entries()) {
       if (i > 0) await tab();
       await type(value);
     }
     await alt('s');
-    await sleep(300);
-    // Solve moved the focus to Clear; the result box follows Back in the tab order.
-    await tab();
-    await tab();
+    await click(boxes.txtAmps);
     const amps = await copied();
     assert.equal(amps, calculator.amps, `${calculator.title}: the current`);
     console.log(`${calculator.button.replace(/\s+/g, ' ')}: ${calculator.inputs.join(', ')} -> ${amps} A`);
     if (index === 0) await savePicture('calculator.png');
 
+    // Clear empties the window. A copy from an empty box leaves the clipboard as it was, so
+    // the person types into the result box and copies what it then holds.
+    const afterTyping = async (box, text) => {
+      await click(box);
+      await type(text);
+      return copied();
+    };
+    await alt('c');
+    assert.equal(await afterTyping(boxes.txtAmps, '7'), '7', `${calculator.title}: Clear`);
+    await alt('c');
+
+    if (calculator.inputs.length === 2) {
+      // A current too large to store: the arithmetic error ends the Solve, and says so.
+      await click(boxes.txtKVA);
+      await type('1E36');
+      await tab();
+      await type('.1');
+      await alt('s');
+      await inFront('Quillmark');
+      await key('Enter', 'Enter', 13, 0, '\r');
+      await inFront(calculator.title);
+      assert.equal(await afterTyping(boxes.txtAmps, '7'), '7', 'the overflowing Solve wrote no current');
+      console.log('1E36 kW at 0.1 V: the overflow box, and the window as it was');
+    }
+
     if (calculator.inputs.length === 3) {
-      // A power factor out of range: the message box, closed with its OK, then the mark.
-      // Clear takes the focus with its access key; Back and the result box follow it.
-      await alt('c');
-      await tab();
-      await tab();
-      await tab();
+      // A power factor out of range: the message box, modal, closed with its OK.
+      await click(boxes.txtKVA);
       await type(calculator.inputs[0]);
       await tab();
       await type(calculator.inputs[1]);
       await tab();
       await type('1.5');
       await alt('s');
-      await waitFor('the message box', async () => (await axNodes()).some(
-        (node) => !node.ignored && collapsed(node.name?.value) === kPfMessage));
+      await inFront('Quillmark');
       if (index === 0) await savePicture('pf-box.png');
+      if (index === kCalculators.length - 1) {
+        // The last one is read by a screen reader, and closed through it, as is the window.
+        await enableScreenReader();
+        await waitFor('the message in the accessibility tree', async () => (await axNodes()).some(
+          (node) => !node.ignored && [node.name?.value, node.value?.value].some(
+            (text) => collapsed(text) === kPfMessage)));
+        await click(await centreOf(await axButton('OK')));
+        await inFront(calculator.title);
+        await click(boxes['Back to Main Page']);
+        await inFront(kMenuCaption);
+        continue;
+      }
       await key('Enter', 'Enter', 13, 0, '\r');
-      await waitFor('the message box to close', async () => !(await axNodes()).some(
-        (node) => !node.ignored && collapsed(node.name?.value) === kPfMessage), 5000);
-      await alt('c');
+      await inFront(calculator.title);
     }
     await alt('b');
-    await waitFor('the main menu in front', async () => collapsed(await frontTitle()) === kMenuCaption);
+    await inFront(kMenuCaption);
   }
 
   // Closing every window ends the program; the page says so and offers to start again.
