@@ -38,8 +38,8 @@ TEST_P(TextFitTest, EveryCaptionFitsInTheFontsFound) {
     QWidget& control = *form.control(row.name);
     const QFontInfo found(control.font());
     EXPECT_TRUE(IsDrawnInItsFont(control.font().family(), found))
-        << row.name << " is drawn in " << found.family().toStdString() << ' '
-        << found.styleName().toStdString();
+        << row.name << " asks for " << control.font().family().toStdString() << " and is drawn in "
+        << found.family().toStdString() << ' ' << found.styleName().toStdString();
     if (row.text.empty() || qobject_cast<QLineEdit*>(&control))
       continue;
     auto* label = qobject_cast<QLabel*>(&control);
