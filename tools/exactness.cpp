@@ -141,4 +141,6 @@ int main() {
       std::printf(" %s", Format(single, pattern).c_str());
     std::printf("\n");
   }
+  // Under Node.js the runtime is not torn down at the end of main, so nothing else flushes.
+  std::fflush(stdout);
 }
