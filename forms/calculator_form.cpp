@@ -1,6 +1,5 @@
 #include "forms/calculator_form.h"
 
-#include <QApplication>
 #include <QScopedValueRollback>
 #include <optional>
 
