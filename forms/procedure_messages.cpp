@@ -18,6 +18,13 @@ void MessageRecorder::Show(std::string_view prompt) {
 namespace {
 
 struct Turns {
+  Turns(QWidget& parent, std::deque<PendingMessage> messages,
+        std::function<void(const calc::Controls&)> show_state, std::function<void()> done)
+      : parent(parent),
+        messages(std::move(messages)),
+        show_state(std::move(show_state)),
+        done(std::move(done)) {}
+
   QWidget& parent;
   std::deque<PendingMessage> messages;
   std::function<void(const calc::Controls&)> show_state;
