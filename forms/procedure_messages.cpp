@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "forms/handlers.h"
+#include "forms/layout_window.h"
 
 namespace quillmark::forms {
 
