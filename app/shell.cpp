@@ -1,28 +1,12 @@
 #include "app/shell.h"
 
+#include "app/window_showing.h"
 #include "forms/handlers.h"
 
 namespace quillmark::app {
-namespace {
-
-// Shown modeless, without an owner, in front of the other windows; a minimised window is
-// restored, as a person pressing its button would expect. setVisible rather than show(): on
-// a platform that shows every window full-screen by default (in a browser) the fixed windows
-// keep their size and frame, as on a desktop, where the two are the same.
-void BringToFront(QWidget& window) {
-  window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-  window.setVisible(true);
-  window.raise();
-  window.activateWindow();
-}
-
-}  // namespace
 
 void Shell::Start() {
-  // Shown, not activated: a desktop gives a program's first window the focus as it maps it,
-  // and asking for it as well would only paint the menu a second time. setVisible, as in
-  // BringToFront, keeps it at its own size where windows are shown full-screen by default.
-  Menu().setVisible(true);
+  ShowFirstWindow(Menu());
 }
 
 void Shell::ShowMainMenu() {
