@@ -16,16 +16,16 @@ const kPfMessage = 'PF value should be between 0.01 and 1.00';
 // Each menu button, the window it opens (its class, and its caption) and a calculation on it.
 const kCalculators = [
   { button: 'kVA to Amps in Single Phase Circuits', window: 'frmKWtoAmps1PhLN',
-    title: "Norvanta's Quillmark - kVA to Amps for 1 Phase Circuits",
+    title: "Norvanta's Quillmark - kVA to Amps for 1 Phase Circuits", power: 'kVA',
     inputs: ['10', '230', '0.8'], amps: '54.3' },
   { button: 'kW to Amps in Single Phase Circuits', window: 'frmKVAtoAmps1PhLN',
-    title: "Norvanta's Quillmark - Convert  kW to Amps in 1 Phase Circuits with  L-N Voltage",
+    title: "Norvanta's Quillmark - Convert  kW to Amps in 1 Phase Circuits with  L-N Voltage", power: 'kW',
     inputs: ['10', '230'], amps: '43.5' },
   { button: 'kVA to Amps in  3 Phase  for Line to Line Voltage', window: 'frmKVAtoAmps3PhLL',
-    title: "Norvanta's Quillmark - Convert  kVA to Amps in 3 Phase Circuits with  L-L Voltage",
+    title: "Norvanta's Quillmark - Convert  kVA to Amps in 3 Phase Circuits with  L-L Voltage", power: 'kVA',
     inputs: ['100', '400', '0.8'], amps: '180.4' },
   { button: 'kVA to Amps in  3 Phase for  Line to Neutral Voltage', window: 'frmKVAtoAmps3PhLN',
-    title: "Norvanta's Quillmark - Convert  kVA to Amps in 3 Phase Circuits with  L-N Voltage",
+    title: "Norvanta's Quillmark - Convert  kVA to Amps in 3 Phase Circuits with  L-N Voltage", power: 'kVA',
     inputs: ['100', '230', '0.8'], amps: '181.2' },
 ];
 const kWidth = 1280, kHeight = 800;
@@ -156,18 +156,18 @@ try {
     })()`);
   const inFront = (title) => waitFor(`the window "${collapsed(title)}" in front`,
     async () => collapsed(await frontTitle()) === collapsed(title));
-  // Where a window's controls are, by their names: the page's element for each control is
-  // named after the objects down to it, as "QApplication.<window>.<frame>.<control>", and a
-  // button by its caption.
+  // Where a window's controls are, as a screen reader names them: each box by the heading
+  // beside it, each button by its caption. The window's elements are told apart by their
+  // ids, which the page makes from the objects down to each ("QApplication.<window>. ...").
   const controlsOf = async (window) => {
     const controls = {};
     for (const node of (await axNodes()).filter((n) => !n.ignored && n.backendDOMNodeId)) {
+      if (!['textbox', 'button'].includes(node.role?.value)) continue;
       const { node: element } = await page.send('DOM.describeNode', { backendNodeId: node.backendDOMNodeId });
       const id = element.attributes?.[element.attributes.indexOf('id') + 1] ?? '';
       if (!id.startsWith(`QApplication.${window}.`)) continue;
       const centre = await centreOf(node).catch(() => undefined);
-      // Buttons come named after their class; their captions tell them apart.
-      if (centre) controls[node.role?.value === 'button' ? collapsed(node.name?.value) : id.split('.').at(-1)] = centre;
+      if (centre) controls[collapsed(node.name?.value)] = centre;
     }
     return controls;
   };
@@ -191,9 +191,9 @@ try {
     const button = await centreOf(await axButton(calculator.button));
     await click(button);
     await inFront(calculator.title);
-    const boxes = await waitFor('the boxes', async () => {
+    const boxes = await waitFor('the boxes by their names', async () => {
       const found = await controlsOf(calculator.window);
-      return found.txtKVA && found.txtAmps && found['Back to Main Page'] && found;
+      return found[calculator.power] && found.Current && found['Back to Main Page'] && found;
     });
     layout.push({ button, boxes });
     await click(boxes['Back to Main Page']);
@@ -205,16 +205,18 @@ try {
 
   for (const [index, calculator] of kCalculators.entries()) {
     const { button, boxes } = layout[index];
-    await click(button);
+    // The menu starts with the focus on its first button, which the space bar presses; the
+    // others are clicked. A calculator opens with the focus in its power box, and the boxes
+    // take typing in their tab order.
+    if (index === 0) await key(' ', 'Space', 32, 0, ' ');
+    else await click(button);
     await inFront(calculator.title);
-    // The person clicks into the power box; the boxes take typing in their tab order.
-    await click(boxes.txtKVA);
     for (const [i, value] of calculator.inputs.entries()) {
       if (i > 0) await tab();
       await type(value);
     }
     await alt('s');
-    await click(boxes.txtAmps);
+    await click(boxes.Current);
     const amps = await copied();
     assert.equal(amps, calculator.amps, `${calculator.title}: the current`);
     console.log(`${calculator.button.replace(/\s+/g, ' ')}: ${calculator.inputs.join(', ')} -> ${amps} A`);
@@ -228,12 +230,12 @@ try {
       return copied();
     };
     await alt('c');
-    assert.equal(await afterTyping(boxes.txtAmps, '7'), '7', `${calculator.title}: Clear`);
+    assert.equal(await afterTyping(boxes.Current, '7'), '7', `${calculator.title}: Clear`);
     await alt('c');
 
     if (calculator.inputs.length === 2) {
       // A current too large to store: the arithmetic error ends the Solve, and says so.
-      await click(boxes.txtKVA);
+      await click(boxes[calculator.power]);
       await type('1E36');
       await tab();
       await type('.1');
@@ -241,13 +243,13 @@ try {
       await inFront('Quillmark');
       await key('Enter', 'Enter', 13, 0, '\r');
       await inFront(calculator.title);
-      assert.equal(await afterTyping(boxes.txtAmps, '7'), '7', 'the overflowing Solve wrote no current');
+      assert.equal(await afterTyping(boxes.Current, '7'), '7', 'the overflowing Solve wrote no current');
       console.log('1E36 kW at 0.1 V: the overflow box, and the window as it was');
     }
 
     if (calculator.inputs.length === 3) {
       // A power factor out of range: the message box, modal, closed with its OK.
-      await click(boxes.txtKVA);
+      await click(boxes[calculator.power]);
       await type(calculator.inputs[0]);
       await tab();
       await type(calculator.inputs[1]);
