@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <optional>
 
 #include "forms/handlers.h"
 #include "forms/layout_window.h"
@@ -30,12 +31,15 @@ struct Turns {
   std::deque<PendingMessage> messages;
   std::function<void(const calc::Controls&)> show_state;
   std::function<void()> done;
-  HandlerHold hold;
+  // Let go as the last box closes, not when the boxes are deleted later: a click that
+  // follows at once is the person's next action.
+  std::optional<HandlerHold> hold{std::in_place};
 };
 
 void ShowNext(const std::shared_ptr<Turns>& turns) {
   if (turns->messages.empty()) {
     turns->done();
+    turns->hold.reset();
     return;
   }
   const PendingMessage message = std::move(turns->messages.front());

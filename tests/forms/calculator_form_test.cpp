@@ -97,6 +97,23 @@ TEST(Form, BehindAMessageBoxIsTheWindowAsSolveLeftItThen) {
   EXPECT_EQ(form.txtKVA->text(), "-5") << "Clear ran under the box";
 }
 
+// A click that follows the last box's close at once, before the box is gone, is the
+// person's next action.
+TEST(Form, AButtonWorksAsSoonAsTheLastBoxIsClosed) {
+  calc::CalculatorWindow model(WindowClass::frmKVAtoAmps3PhLL);
+  CalculatorForm form(model);
+  form.show();
+  QTest::keyClicks(form.txtKVA, "10");
+  QTest::keyClicks(form.txtVolts, "230");
+  QTest::keyClicks(form.txtPF, "1.5");
+  QTest::mouseClick(form.cmdSolve, Qt::LeftButton);
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ASSERT_NE(box, nullptr);
+  box->button(QMessageBox::Ok)->click();
+  form.cmdClear->click();
+  EXPECT_EQ(form.txtKVA->text(), "");
+}
+
 // A box counts characters, not UTF-16 units: one beyond the 16-bit range is taken whole or not
 // at all.
 TEST(Form, PastedTextIsCutByCharacters) {

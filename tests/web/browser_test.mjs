@@ -46,6 +46,7 @@ const server = await serve(site, 0);
 const url = `http://127.0.0.1:${server.address().port}/`;
 const browser = await launchChromium(kWidth, kHeight);
 let failed = false;
+let savePictureOfFailure;
 const logs = [];
 try {
   const page = await browser.openPage();
@@ -68,6 +69,10 @@ try {
     return result.value;
   };
   const screenshot = async () => (await page.send('Page.captureScreenshot', { format: 'png' })).data;
+  savePictureOfFailure = async () => {
+    writeFileSync('build/web/failure.png', Buffer.from(await screenshot(), 'base64'));
+    console.error('the page as it was: build/web/failure.png');
+  };
   const savePicture = async (name) => {
     mkdirSync(pictures, { recursive: true });
     writeFileSync(join(pictures, name), Buffer.from(await screenshot(), 'base64'));
@@ -293,6 +298,7 @@ try {
 } catch (error) {
   failed = true;
   console.error(`FAILED: ${error.stack ?? error}`);
+  await savePictureOfFailure?.().catch(() => {});
   if (logs.length) console.error(`the page's log, last lines:\n${logs.slice(-30).map((line) => `${line}`.split('\n').slice(0, 4).join('\n')).join('\n')}`);
 } finally {
   await browser.close();
