@@ -75,15 +75,23 @@ TEST_P(FormTest, OverflowEndsOnlyTheSolve) {
 INSTANTIATE_TEST_SUITE_P(Windows, FormTest, ::testing::ValuesIn(calc::kWindowClasses),
                          [](const auto& info) { return std::string(calc::ClassName(info.param)); });
 
+// A line-to-line window on screen, its boxes typed into, for the message-box tests.
+struct TypedIntoForm {
+  TypedIntoForm(const char* kva, const char* volts, const char* pf) {
+    form.show();
+    QTest::keyClicks(form.txtKVA, kva);
+    QTest::keyClicks(form.txtVolts, volts);
+    QTest::keyClicks(form.txtPF, pf);
+  }
+  calc::CalculatorWindow model{WindowClass::frmKVAtoAmps3PhLL};
+  CalculatorForm form{model};
+};
+
 // Behind a message box is the window as Solve had left it when it raised the box, and no
 // button works; what Solve did after it shows once the box is closed.
 TEST(Form, BehindAMessageBoxIsTheWindowAsSolveLeftItThen) {
-  calc::CalculatorWindow model(WindowClass::frmKVAtoAmps3PhLL);
-  CalculatorForm form(model);
-  form.show();
-  QTest::keyClicks(form.txtKVA, "-5");
-  QTest::keyClicks(form.txtVolts, "230");
-  QTest::keyClicks(form.txtPF, "-0.5");
+  TypedIntoForm typed("-5", "230", "-0.5");
+  CalculatorForm& form = typed.form;
   QString behind;
   const auto solve = [&] { QTest::mouseClick(form.cmdSolve, Qt::LeftButton); };
   EXPECT_EQ(AnswerMessageBoxes(solve,
@@ -100,12 +108,8 @@ TEST(Form, BehindAMessageBoxIsTheWindowAsSolveLeftItThen) {
 // A click that follows the last box's close at once, before the box is gone, is the
 // person's next action.
 TEST(Form, AButtonWorksAsSoonAsTheLastBoxIsClosed) {
-  calc::CalculatorWindow model(WindowClass::frmKVAtoAmps3PhLL);
-  CalculatorForm form(model);
-  form.show();
-  QTest::keyClicks(form.txtKVA, "10");
-  QTest::keyClicks(form.txtVolts, "230");
-  QTest::keyClicks(form.txtPF, "1.5");
+  TypedIntoForm typed("10", "230", "1.5");
+  CalculatorForm& form = typed.form;
   QTest::mouseClick(form.cmdSolve, Qt::LeftButton);
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   ASSERT_NE(box, nullptr);
