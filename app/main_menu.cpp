@@ -5,27 +5,10 @@
 
 #include "forms/fonts.h"
 #include "forms/stored_pixels.h"
+#include "layouts/main_menu_layout.h"
 
 namespace quillmark::app {
 namespace {
-
-using forms::Align;
-using forms::ControlLayout;
-using forms::Kind;
-using forms::kStandardColour;
-using forms::fonts::kMenuButtonFont;
-
-// clang-format off
-// name, kind, container, text, font, left, top, width, height, fore, back, alignment,
-// maximum length, tab index
-constexpr ControlLayout kMenuControls[] = {
-    {"Picture1", Kind::kPictureBox, "", "", kMenuButtonFont, 2460, 360, 5640, 3480, kStandardColour, kStandardColour, Align::kLeft, 0, 4},
-    {"Command3", Kind::kButton, "", "&kVA to Amps in Single Phase Circuits", kMenuButtonFont, 1500, 4260, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 0},
-    {"Command4", Kind::kButton, "", "&kW to Amps in Single Phase Circuits", kMenuButtonFont, 1500, 4920, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 1},
-    {"Command1", Kind::kButton, "", "kV&A to Amps in  3 Phase  for Line to Line Voltage", kMenuButtonFont, 1500, 5580, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 2},
-    {"Command2", Kind::kButton, "", "kVA &to Amps in  3 Phase for  Line to Neutral Voltage", kMenuButtonFont, 1500, 6240, 7815, 495, kStandardColour, kStandardColour, Align::kCentre, 0, 3},
-};
-// clang-format on
 
 // The breakers in an opened distribution board, at its size on screen and at twice that for
 // screens of twice the usual density or anything between (smoothly scaled there). The one a
@@ -43,14 +26,9 @@ QImage DistributionBoard(qreal device_pixel_ratio) {
   return standard;
 }
 
-constexpr forms::WindowLayout kMenuLayout = {
-    "frmQuillmarkKVAtoAmps",
-    "Norvanta's Quillmark - Find Amps from kVA in 1Ph and 3 Ph Electrical Installations",
-    kMenuControls};
-
 }  // namespace
 
-MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
+MainMenu::MainMenu() : LayoutWindow(layouts::MainMenuLayout()) {
   Command1 = control_as<QPushButton>("Command1");
   Command2 = control_as<QPushButton>("Command2");
   Command3 = control_as<QPushButton>("Command3");
@@ -63,7 +41,7 @@ MainMenu::MainMenu() : LayoutWindow(kMenuLayout) {
     font.setStyleStrategy(QFont::NoFontMerging);
     button->setFont(font);
   }
-  Picture1->setAccessibleName(tr("Circuit breakers in a distribution board"));
+  Picture1->setAccessibleName(forms::ToQString(layouts::kPictureDescription));
   Picture1->setPicture(DistributionBoard);
 }
 

@@ -1,4 +1,5 @@
 #include "app/shell.h"
+#include "layouts/main_menu_layout.h"
 
 #include "app/window_showing.h"
 #include "forms/handlers.h"
@@ -16,7 +17,7 @@ void Shell::ShowMainMenu() {
 MainMenu& Shell::Menu() {
   if (menu_window_ == nullptr) {
     menu_window_ = new MainMenu();
-    for (const MenuEntry& entry : kMenuEntries) {
+    for (const layouts::MenuEntry& entry : layouts::kMenuEntries) {
       connect(menu_window_->control_as<QPushButton>(entry.button), &QPushButton::clicked, this,
               [this, target = entry.target] {
                 forms::RunHandler([this, target] { ShowCalculator(target); });

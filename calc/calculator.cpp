@@ -1,5 +1,7 @@
 #include "calc/calculator.h"
 
+#include <utility>
+
 #include "runtime/format.h"
 #include "runtime/single.h"
 #include "runtime/val.h"
@@ -159,7 +161,50 @@ void SolveKw(Controls& c, Values& v, const WindowInfo& info) {
   CheckInputsAndResult(c, kKwCaptions);
 }
 
+constexpr std::array<std::pair<Focusable, std::string_view>, 7> kFocusableNames = {{
+    {Focusable::txtKVA, "txtKVA"},
+    {Focusable::txtVolts, "txtVolts"},
+    {Focusable::txtPF, "txtPF"},
+    {Focusable::txtAmps, "txtAmps"},
+    {Focusable::cmdSolve, "cmdSolve"},
+    {Focusable::cmdClear, "cmdClear"},
+    {Focusable::cmdBackMainPage, "cmdBackMainPage"},
+}};
+
 }  // namespace
+
+runtime::TextBox* Controls::BoxNamed(std::string_view name) {
+  for (auto [box_name, box] : {std::pair{"txtKVA", &txtKVA}, std::pair{"txtVolts", &txtVolts},
+                               std::pair{"txtPF", &txtPF}, std::pair{"txtAmps", &txtAmps}}) {
+    if (name == box_name)
+      return box;
+  }
+  return nullptr;
+}
+
+runtime::Label* Controls::LabelNamed(std::string_view name) {
+  if (name == "lbl8")
+    return &lbl8;
+  if (name == "lblMsg")
+    return &lblMsg;
+  return nullptr;
+}
+
+std::string_view NameOf(Focusable focus) {
+  for (const auto& [candidate, name] : kFocusableNames) {
+    if (candidate == focus)
+      return name;
+  }
+  return {};
+}
+
+std::optional<Focusable> FocusableNamed(std::string_view name) {
+  for (const auto& [focus, candidate] : kFocusableNames) {
+    if (candidate == name)
+      return focus;
+  }
+  return std::nullopt;
+}
 
 std::string_view ClassName(WindowClass window) {
   return InfoOf(window).name;

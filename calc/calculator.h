@@ -9,6 +9,7 @@
 // calc/ and runtime/ use only the C++ standard library, so they run without windows.
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "runtime/controls.h"
@@ -53,7 +54,21 @@ struct Controls {
   runtime::Label lbl8{runtime::colours::kMenuBackground};
   runtime::Label lblMsg{};
   Focusable focus = Focusable::txtKVA;
+
+  // The controls by the names their windows give them; null for another name.
+  runtime::TextBox* BoxNamed(std::string_view name);
+  runtime::Label* LabelNamed(std::string_view name);
+  const runtime::TextBox* BoxNamed(std::string_view name) const {
+    return const_cast<Controls*>(this)->BoxNamed(name);
+  }
+  const runtime::Label* LabelNamed(std::string_view name) const {
+    return const_cast<Controls*>(this)->LabelNamed(name);
+  }
 };
+
+// The names of the controls that can hold the focus.
+std::string_view NameOf(Focusable focus);
+std::optional<Focusable> FocusableNamed(std::string_view name);
 
 // The calculator values, single precision as the procedures keep them.
 struct Values {

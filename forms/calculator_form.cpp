@@ -1,52 +1,19 @@
 #include "forms/calculator_form.h"
 
 #include <QScopedValueRollback>
-#include <optional>
 
 #include "forms/accessibility.h"
-#include "forms/calculator_layouts.h"
 #include "forms/handlers.h"
 #include "forms/procedure_messages.h"
+#include "layouts/calculator_layouts.h"
 #include "runtime/single.h"
 
 namespace quillmark::forms {
 namespace {
 
-// The controls the procedures use, by the names their windows give them: where the model
-// keeps each one, and which of them can hold the focus.
-struct ProcedureControl {
-  std::string_view name;
-  runtime::TextBox calc::Controls::*box = nullptr;
-  runtime::Label calc::Controls::*label = nullptr;
-  std::optional<calc::Focusable> focus;
-};
-constexpr ProcedureControl kProcedureControls[] = {
-    {"txtKVA", &calc::Controls::txtKVA, nullptr, calc::Focusable::txtKVA},
-    {"txtVolts", &calc::Controls::txtVolts, nullptr, calc::Focusable::txtVolts},
-    {"txtPF", &calc::Controls::txtPF, nullptr, calc::Focusable::txtPF},
-    {"txtAmps", &calc::Controls::txtAmps, nullptr, calc::Focusable::txtAmps},
-    {"lbl8", nullptr, &calc::Controls::lbl8, std::nullopt},
-    {"lblMsg", nullptr, &calc::Controls::lblMsg, std::nullopt},
-    {"cmdSolve", nullptr, nullptr, calc::Focusable::cmdSolve},
-    {"cmdClear", nullptr, nullptr, calc::Focusable::cmdClear},
-    {"cmdBackMainPage", nullptr, nullptr, calc::Focusable::cmdBackMainPage},
-};
-
-std::string_view NameOf(calc::Focusable focus) {
-  for (const ProcedureControl& control : kProcedureControls) {
-    if (control.focus == focus)
-      return control.name;
-  }
-  return {};
-}
-
-const ProcedureControl* ProcedureControlNamed(std::string_view name) {
-  for (const ProcedureControl& control : kProcedureControls) {
-    if (control.name == name)
-      return &control;
-  }
-  return nullptr;
-}
+// The controls the procedures write, by the names their windows give them.
+constexpr std::string_view kProcedureControls[] = {"txtKVA",  "txtVolts", "txtPF",
+                                                   "txtAmps", "lbl8",     "lblMsg"};
 
 void MirrorTextBox(QLineEdit* box, const runtime::TextBox& state) {
   if (box == nullptr)
@@ -69,7 +36,7 @@ void MirrorLabel(QLabel* label, const runtime::Label& state) {
 }  // namespace
 
 CalculatorForm::CalculatorForm(calc::CalculatorWindow& model)
-    : LayoutWindow(CalculatorLayout(model.window_class())), model_(model) {
+    : LayoutWindow(layouts::CalculatorLayout(model.window_class())), model_(model) {
   BindControls();
   DescribeForAssistiveTechnology();
   LoadModelControls();
@@ -112,56 +79,37 @@ void CalculatorForm::BindControls() {
 // A screen reader announces each box by the heading the person reads beside it, which labels
 // it, and describes it by its unit; the message labels by what they say.
 void CalculatorForm::DescribeForAssistiveTechnology() {
-  struct Box {
-    QLineEdit* box;
-    QLabel* heading;
-    QLabel* unit;
-  };
-  for (const auto& [box, heading, unit] :
-       {Box{txtKVA, lblKVA2, lblKVA3}, Box{txtVolts, lblVoltage, lblVolts},
-        Box{txtPF, lblPF, lblPF4}, Box{txtAmps, lblAmps2, lblAmps3}}) {
+  for (const layouts::BoxCaptions& captions : layouts::kBoxCaptions) {
+    auto* box = control_as<QLineEdit>(captions.box);
     if (box == nullptr)
       continue;
+    auto* heading = control_as<QLabel>(captions.heading);
     heading->setBuddy(box);
     box->setAccessibleName(heading->text().remove('=').simplified());
-    box->setAccessibleDescription(unit->text());
+    box->setAccessibleDescription(control_as<QLabel>(captions.unit)->text());
   }
-  accessibility::MarkAsMessageLabel(*lbl8, tr("Messages about the input values"));
-  accessibility::MarkAsMessageLabel(*lblMsg, tr("Messages about the result"));
+  for (const layouts::MessageLabel& message : layouts::kMessageLabels) {
+    accessibility::MarkAsMessageLabel(*control_as<QLabel>(message.label),
+                                      ToQString(message.description));
+  }
 }
 
 // The model's controls start as the layout has them; the window shows nothing else yet.
 void CalculatorForm::LoadModelControls() {
-  calc::Controls& state = model_.controls;
-  for (const ControlLayout& row : layout().controls) {
-    const ProcedureControl* control = ProcedureControlNamed(row.name);
-    if (control == nullptr)
-      continue;
-    if (control->box != nullptr) {
-      runtime::TextBox& box = state.*control->box;
-      box.text = row.text;
-      box.back_colour =
-          row.back == kStandardColour ? runtime::colours::kWindowBackground : row.back;
-    } else if (control->label != nullptr) {
-      runtime::Label& label = state.*control->label;
-      label.caption = row.text;
-      label.back_colour = row.back == kStandardColour ? runtime::colours::kButtonFace : row.back;
-    }
-  }
-  state.focus = calc::Focusable::txtKVA;
+  layouts::LoadInitialContents(model_.controls, model_.window_class());
 }
 
 void CalculatorForm::ConnectTyping() {
-  for (const ProcedureControl& control : kProcedureControls) {
-    auto* box = control_as<QLineEdit>(control.name);
-    if (box == nullptr || control.box == nullptr)
+  for (std::string_view name : kProcedureControls) {
+    auto* box = control_as<QLineEdit>(name);
+    runtime::TextBox* model_box = model_.controls.BoxNamed(name);
+    if (box == nullptr || model_box == nullptr)
       continue;
-    runtime::TextBox& model_box = model_.controls.*control.box;
     // Typing, pasting, input methods and assistive technology all change the text; the
     // window's own mirroring of the model does not count.
-    connect(box, &QLineEdit::textChanged, this, [this, &model_box](const QString& text) {
+    connect(box, &QLineEdit::textChanged, this, [this, model_box](const QString& text) {
       if (!mirroring_)
-        model_box.text = text.toStdString();
+        model_box->text = text.toStdString();
     });
   }
 }
@@ -172,13 +120,13 @@ void CalculatorForm::Mirror() {
 
 void CalculatorForm::Mirror(const calc::Controls& state) {
   const QScopedValueRollback mirroring(mirroring_, true);
-  for (const ProcedureControl& control : kProcedureControls) {
-    if (control.box != nullptr)
-      MirrorTextBox(control_as<QLineEdit>(control.name), state.*control.box);
-    if (control.label != nullptr)
-      MirrorLabel(control_as<QLabel>(control.name), state.*control.label);
+  for (std::string_view name : kProcedureControls) {
+    if (const runtime::TextBox* box = state.BoxNamed(name))
+      MirrorTextBox(control_as<QLineEdit>(name), *box);
+    if (const runtime::Label* label = state.LabelNamed(name))
+      MirrorLabel(control_as<QLabel>(name), *label);
   }
-  QWidget* focus = control(NameOf(state.focus));
+  QWidget* focus = control(calc::NameOf(state.focus));
   if (focus != nullptr && !focus->hasFocus())
     focus->setFocus(Qt::OtherFocusReason);
 }
@@ -189,9 +137,8 @@ void CalculatorForm::TakeFocusFromWidgets() {
   const QWidget* focused = focusWidget();
   if (focused == nullptr)
     return;
-  const ProcedureControl* control = ProcedureControlNamed(focused->objectName().toStdString());
-  if (control != nullptr && control->focus.has_value())
-    model_.controls.focus = *control->focus;
+  if (const auto focus = calc::FocusableNamed(focused->objectName().toStdString()))
+    model_.controls.focus = *focus;
 }
 
 void CalculatorForm::cmdSolve_Click() {
@@ -216,10 +163,8 @@ void CalculatorForm::cmdClear_Click() {
 // A result too large to store ends the Solve that computed it, and only that: the window
 // stays open with what Solve wrote before.
 PendingMessage CalculatorForm::OverflowMessage() const {
-  return {QMessageBox::Warning, "OverflowBox", tr("Run-time error '6': Overflow"),
-          tr("The current is too large to compute from these values. The window keeps what it "
-             "showed before this Solve."),
-          model_.controls};
+  return {QMessageBox::Warning, "OverflowBox", ToQString(layouts::kOverflowText),
+          ToQString(layouts::kOverflowExplanation), model_.controls};
 }
 
 }  // namespace quillmark::forms

@@ -20,24 +20,6 @@
 namespace quillmark::forms {
 namespace {
 
-namespace colours = runtime::colours;
-
-// The colours a control keeps when its row sets none.
-struct StandardColours {
-  runtime::Colour fore;
-  runtime::Colour back;
-};
-
-StandardColours StandardColoursOf(Kind kind) {
-  if (kind == Kind::kTextBox)
-    return {colours::kWindowText, colours::kWindowBackground};
-  return {colours::kButtonText, colours::kButtonFace};
-}
-
-runtime::Colour Resolve(runtime::Colour stored, runtime::Colour standard) {
-  return stored == kStandardColour ? standard : stored;
-}
-
 Qt::Alignment ToQtAlignment(Align align) {
   return align == Align::kCentre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
@@ -123,9 +105,8 @@ QWidget* MakeWidget(const ControlLayout& row, QWidget* parent) {
 }
 
 void ApplyColours(QWidget& widget, const ControlLayout& row) {
-  const StandardColours standard = StandardColoursOf(row.kind);
-  const runtime::Colour fore = Resolve(row.fore, standard.fore);
-  const runtime::Colour back = Resolve(row.back, standard.back);
+  const runtime::Colour fore = layouts::ForeColour(row);
+  const runtime::Colour back = layouts::BackColour(row);
   switch (row.kind) {
     case Kind::kTextBox:
       SetColour(widget, QPalette::Text, fore);
@@ -164,7 +145,8 @@ LayoutWindow::LayoutWindow(const WindowLayout& layout) : layout_(layout) {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
+  setFixedSize(layouts::ToPixels(layouts::kClientWidthTwips),
+               layouts::ToPixels(layouts::kClientHeightTwips));
   for (const ControlLayout& row : layout.controls)
     BuildControl(row);
   ApplyTabOrder();
@@ -180,6 +162,7 @@ QWidget* LayoutWindow::BuildControl(const ControlLayout& row) {
   QWidget* widget = MakeWidget(row, container);
   widget->setObjectName(ToQString(row.name));
   widget->setFont(MakeFont(row.font));
+  using layouts::ToPixels;
   widget->setGeometry(ToPixels(row.left), ToPixels(row.top), ToPixels(row.width),
                       ToPixels(row.height));
   ApplyColours(*widget, row);

@@ -3,9 +3,18 @@
 #include <QWidget>
 #include <string_view>
 
-#include "forms/layout.h"
+#include "layouts/layout.h"
 
 namespace quillmark::forms {
+
+// The windows are built from the layout tables.
+using layouts::Align;
+using layouts::ControlLayout;
+using layouts::FontSpec;
+using layouts::Kind;
+using layouts::kStandardColour;
+using layouts::WindowLayout;
+namespace fonts = layouts::fonts;
 
 // A top-level window built from a layout table: fixed size, centred on the screen, with
 // the table's controls as children named after their rows, in the table's tab order and

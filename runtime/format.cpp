@@ -1,9 +1,10 @@
 #include "runtime/format.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
+
+#include "runtime/scientific_digits.h"
 
 namespace quillmark::runtime {
 namespace {
@@ -67,10 +68,8 @@ void RoundAt(Decimal& number, int keep) {
 // The exact decimal expansion of |value|: a single has at most a few dozen significant
 // digits, well within the precision asked for here.
 Decimal ExactDecimal(float value) {
-  char buffer[256];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(double{value}),
-                                    std::chars_format::scientific, 160);
-  const std::string_view text(buffer, result.ptr - buffer);
+  const std::string digits = ScientificDigits(std::fabs(double{value}), 160);
+  const std::string_view text(digits);
   const auto e = text.find('e');
   Decimal number;
   for (char c : text.substr(0, e)) {

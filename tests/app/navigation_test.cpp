@@ -8,6 +8,7 @@
 #include "app/shell.h"
 #include "forms/stored_pixels.h"
 #include "gui_support.h"
+#include "layouts/main_menu_layout.h"
 
 namespace quillmark::app {
 namespace {
@@ -33,7 +34,7 @@ class NavigationTest : public ::testing::Test {
     FlushDeletes();
   }
   forms::CalculatorForm* Open(WindowClass window) {
-    for (const MenuEntry& entry : kMenuEntries) {
+    for (const layouts::MenuEntry& entry : layouts::kMenuEntries) {
       if (entry.target == window)
         Click(shell_.mainMenu()->control(entry.button));
     }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/main_menu.h"
-#include "forms/calculator_layouts.h"
 #include "forms/colours.h"
+#include "layouts/calculator_layouts.h"
 
 namespace quillmark::forms {
 namespace {
@@ -19,7 +19,7 @@ TEST(LayoutTable, NamesAndTabIndexesAreUniqueAndEveryContainerIsAFrameAbove) {
   app::MainMenu menu;
   std::vector<const WindowLayout*> layouts = {&menu.layout()};
   for (calc::WindowClass window : calc::kWindowClasses)
-    layouts.push_back(&CalculatorLayout(window));
+    layouts.push_back(&layouts::CalculatorLayout(window));
   for (const WindowLayout* layout : layouts) {
     std::set<std::string_view> names, frames;
     std::set<int> tab_indexes;

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "forms/calculator_form.h"
-#include "forms/calculator_layouts.h"
+#include "layouts/calculator_layouts.h"
 
 namespace quillmark::forms {
 namespace {

@@ -1,10 +1,8 @@
-#include "forms/calculator_layouts.h"
+#include "layouts/calculator_layouts.h"
 
 #include <array>
 
-#include "forms/fonts.h"
-
-namespace quillmark::forms {
+namespace quillmark::layouts {
 namespace {
 
 namespace colours = runtime::colours;
@@ -137,4 +135,17 @@ const WindowLayout& CalculatorLayout(calc::WindowClass window) {
   return kLayouts[static_cast<std::size_t>(window)];
 }
 
-}  // namespace quillmark::forms
+void LoadInitialContents(calc::Controls& controls, calc::WindowClass window) {
+  for (const ControlLayout& row : CalculatorLayout(window).controls) {
+    if (runtime::TextBox* box = controls.BoxNamed(row.name)) {
+      box->text = row.text;
+      box->back_colour = BackColour(row);
+    } else if (runtime::Label* label = controls.LabelNamed(row.name)) {
+      label->caption = row.text;
+      label->back_colour = BackColour(row);
+    }
+  }
+  controls.focus = calc::Focusable::txtKVA;
+}
+
+}  // namespace quillmark::layouts
