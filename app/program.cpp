@@ -22,7 +22,7 @@ namespace quillmark::app {
 namespace {
 
 // Desktops where windows go through a display server that the environment names.
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID) && !defined(Q_OS_WASM)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 constexpr bool kNeedsDisplayServer = true;
 #else
 constexpr bool kNeedsDisplayServer = false;

@@ -4,9 +4,8 @@
 
 namespace quillmark::app {
 
-// How the program's windows come to the screen where it runs. Each is shown at its own
-// fixed size and frame (setVisible rather than show(): where every window is shown
-// full-screen by default, in a browser, the two differ).
+// How the program's windows come to the screen. Each is shown at its own fixed size and
+// frame (setVisible rather than show(), which some platforms take as a full-screen show).
 
 // The program's first window, at start-up.
 void ShowFirstWindow(QWidget& window);

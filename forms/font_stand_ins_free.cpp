@@ -1,12 +1,10 @@
 #include <QStringList>
 
-#include "forms/bundled_fonts.h"
 #include "forms/fonts.h"
 
 namespace quillmark::forms {
 
 void SubstituteFontStandIns() {
-  AddBundledFonts();
   // DejaVu Sans Condensed matches Tahoma's advance widths within a few per cent in both
   // weights; Liberation Sans is metric-compatible with Arial, whose widths Arial Unicode MS
   // shares, and close to MS Sans Serif. The rest are fall-backs for a machine without them.

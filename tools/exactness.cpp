@@ -61,10 +61,11 @@ std::string RandomText() {
 
 // A long decimal with an exponent: the nearest double of many digits, near the range ends too.
 std::string RandomLongDecimal() {
-  std::string text(1 + Below(60), '0');
-  for (char& c : text)
-    c = static_cast<char>('0' + Below(10));
-  text.insert(Below(text.size() + 1), ".");
+  const std::size_t digits = 1 + Below(60);
+  const std::size_t point = Below(digits + 1);
+  std::string text;
+  for (std::size_t i = 0; i <= digits; ++i)
+    text += i == point ? '.' : static_cast<char>('0' + Below(10));
   const long long exponent = static_cast<long long>(Below(700)) - 350;
   return text + 'e' + std::to_string(exponent);
 }

@@ -1,0 +1,245 @@
+// A window of the page, built from its layout table: a title bar with the caption, the icon
+// and a close control over a client area that holds the table's controls, each placed at its
+// stored geometry in the container it names. The page keeps the windows as a window system
+// keeps them: stacked, one in front, each centred when built and keeping its focus.
+import { cssColour } from './system_colours.js';
+
+const kStandIns = {
+  Tahoma: 'Tahoma, "Tahoma stand-in", sans-serif',
+  'Arial Unicode MS': '"Arial Unicode MS", Arial, "Arial stand-in", sans-serif',
+  'MS Sans Serif': '"MS Sans Serif", "Arial stand-in", sans-serif',
+};
+
+export const pixels = (twips, layouts) => Math.floor((twips + layouts.twipsPerPixel / 2) / layouts.twipsPerPixel);
+
+// "&" marks the access key and is not shown; "&&" shows one "&".
+export function accessKeyOf(text) {
+  const match = /&([^&])/.exec(text.replaceAll('&&', ''));
+  return match ? match[1].toUpperCase() : '';
+}
+
+function appendCaption(element, text) {
+  let marked = false;
+  for (const part of text.split(/(&&|&.)/)) {
+    if (part === '&&') element.append('&');
+    else if (part.startsWith('&') && part.length === 2 && !marked) {
+      const key = document.createElement('u');
+      key.textContent = part[1];
+      element.append(key);
+      marked = true;
+    } else element.append(part);
+  }
+}
+
+function applyFont(element, font) {
+  const family = font.family.replace(/^@/, '');
+  element.style.fontFamily = kStandIns[family] ?? `"${family}", sans-serif`;
+  element.style.fontSize = `${(font.points * 96) / 72}px`;
+  element.style.fontWeight = String(font.weight);
+}
+
+const kMakers = {
+  // A box's heading is its <label>, which names it.
+  label: (row, layouts) => {
+    const heading = layouts.boxCaptions.some((captions) => captions.heading === row.name);
+    const label = document.createElement(heading ? 'label' : 'div');
+    label.textContent = row.text;
+    return label;
+  },
+  textBox: (row) => {
+    const box = document.createElement('input');
+    Object.assign(box, { type: 'text', value: row.text, autocomplete: 'off', spellcheck: false });
+    box.setAttribute('inputmode', 'decimal');
+    box.setAttribute('autocapitalize', 'off');
+    return box;
+  },
+  frame: (row) => {
+    const frame = document.createElement('fieldset');
+    const legend = document.createElement('legend');
+    legend.textContent = row.text;
+    frame.append(legend);
+    return frame;
+  },
+  button: (row) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    appendCaption(button, row.text);
+    const key = accessKeyOf(row.text);
+    if (key) button.setAttribute('aria-keyshortcuts', `Alt+${key}`);
+    return button;
+  },
+  pictureBox: () => {
+    const box = document.createElement('div');
+    box.tabIndex = -1;
+    return box;
+  },
+};
+
+const isBoxCaption = (name, layouts) =>
+  layouts.boxCaptions.some((captions) => captions.heading === name || captions.unit === name);
+
+export class PageWindow {
+  // `layout` is the window's table; `layouts` all of them (the shared sizes and captions).
+  constructor(layout, layouts, onClose) {
+    this.layout = layout;
+    this.controls = new Map();
+    this.element = document.createElement('section');
+    this.element.className = 'window';
+    this.element.id = layout.className;
+    this.element.setAttribute('aria-labelledby', `${layout.className}-caption`);
+    this.element.append(this.#titleBar(onClose), this.#client(layouts));
+    this.element.addEventListener('focusin', (event) => {
+      if (this.client.contains(event.target)) this.lastFocus = event.target;
+    });
+    this.element.addEventListener('keydown', (event) => this.#onKey(event));
+  }
+
+  control(name) {
+    return this.controls.get(name) ?? null;
+  }
+
+  // The controls that take the focus, in the table's tab order.
+  tabOrder() {
+    return this.layout.controls
+      .filter((row) => row.kind === 'textBox' || row.kind === 'button' || row.kind === 'pictureBox')
+      .sort((a, b) => a.tabIndex - b.tabIndex)
+      .map((row) => this.control(row.name));
+  }
+
+  focus() {
+    const target = this.lastFocus?.isConnected ? this.lastFocus : this.tabOrder()[0];
+    target?.focus({ preventScroll: true });
+  }
+
+  #titleBar(onClose) {
+    const bar = document.createElement('div');
+    bar.className = 'title-bar';
+    const icon = document.createElement('img');
+    Object.assign(icon, { className: 'window-icon', src: 'icons/quillmark.svg', alt: '', width: 16, height: 16 });
+    const caption = document.createElement('h2');
+    caption.className = 'caption';
+    caption.id = `${this.layout.className}-caption`;
+    caption.textContent = this.layout.caption;
+    const close = document.createElement('button');
+    Object.assign(close, { type: 'button', className: 'close', tabIndex: -1, textContent: '\u2715' });
+    close.setAttribute('aria-label', 'Close');
+    close.addEventListener('click', () => onClose(this));
+    bar.append(icon, caption, close);
+    return bar;
+  }
+
+  #client(layouts) {
+    this.client = document.createElement('div');
+    this.client.className = 'client';
+    this.client.style.width = `${pixels(layouts.clientWidth, layouts)}px`;
+    this.client.style.height = `${pixels(layouts.clientHeight, layouts)}px`;
+    for (const row of this.layout.controls) {
+      const element = kMakers[row.kind](row, layouts);
+      element.id = `${this.layout.className}-${row.name}`;
+      element.dataset.control = row.name;
+      element.classList.add(row.kind);
+      if (row.container && row.kind === 'label' && !isBoxCaption(row.name, layouts)) element.classList.add('wide');
+      this.#place(element, row, layouts);
+      (this.control(row.container) ?? this.client).append(element);
+      this.controls.set(row.name, element);
+    }
+    return this.client;
+  }
+
+  #place(element, row, layouts) {
+    const style = element.style;
+    style.left = `${pixels(row.left, layouts)}px`;
+    style.top = `${pixels(row.top, layouts)}px`;
+    style.width = `${pixels(row.width, layouts)}px`;
+    style.height = `${pixels(row.height, layouts)}px`;
+    style.textAlign = row.align === 'centre' ? 'center' : 'left';
+    applyFont(element, row.font);
+    if (row.kind !== 'button' && row.kind !== 'pictureBox') {
+      style.color = cssColour(row.fore);
+      style.backgroundColor = cssColour(row.back);
+    }
+  }
+
+  // Tab and Shift+Tab go round the window's own controls in the table's order; Alt and a
+  // letter presses the button it marks, or, where buttons share it, moves the focus on.
+  #onKey(event) {
+    if (document.querySelector('dialog[open]')) return;
+    if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
+      this.#moveFocus(event.shiftKey ? -1 : 1);
+      event.preventDefault();
+    } else if (event.altKey && !event.ctrlKey && !event.metaKey) {
+      const letter = /^Key[A-Z]$/.test(event.code) ? event.code.slice(3) : event.key.toUpperCase();
+      if (this.#pressAccessKey(letter)) event.preventDefault();
+    }
+  }
+
+  #moveFocus(step) {
+    const order = this.tabOrder();
+    const at = order.indexOf(document.activeElement);
+    const next = at < 0 ? (step > 0 ? 0 : order.length - 1) : (at + step + order.length) % order.length;
+    order[next].focus();
+  }
+
+  #pressAccessKey(letter) {
+    const buttons = this.tabOrder().filter(
+      (control) => control.getAttribute('aria-keyshortcuts') === `Alt+${letter}`,
+    );
+    if (buttons.length === 0) return false;
+    if (buttons.length === 1) {
+      buttons[0].click(); // as a click: the focus stays where it is
+    } else {
+      const at = buttons.indexOf(document.activeElement);
+      buttons[(at + 1) % buttons.length].focus();
+    }
+    return true;
+  }
+}
+
+// The windows on the page: stacked in the order they came to the front, each centred when it
+// is built; the program ends when the last one is closed.
+export class WindowStack {
+  constructor(screen, onEmpty) {
+    this.screen = screen;
+    this.onEmpty = onEmpty;
+    this.windows = new Set();
+    this.nextLayer = 1;
+    addEventListener('resize', () => this.windows.forEach((window) => this.#keepInView(window)));
+  }
+
+  add(window) {
+    this.windows.add(window);
+    this.screen.append(window.element);
+    window.element.addEventListener('pointerdown', () => this.bringToFront(window, false), true);
+    this.#centre(window);
+  }
+
+  // The window comes to the front and, unless the person is already pointing into it, gets
+  // the focus where it left it.
+  bringToFront(window, focus = true) {
+    for (const other of this.windows) other.element.classList.toggle('front', other === window);
+    window.element.style.zIndex = String(this.nextLayer++);
+    if (focus) window.focus();
+  }
+
+  remove(window) {
+    window.element.remove();
+    this.windows.delete(window);
+    const front = [...this.windows].sort((a, b) => b.element.style.zIndex - a.element.style.zIndex)[0];
+    if (front) this.bringToFront(front);
+    else this.onEmpty();
+  }
+
+  #centre(window) {
+    const { width, height } = window.element.getBoundingClientRect();
+    window.element.style.left = `${Math.max(0, Math.round((innerWidth - width) / 2))}px`;
+    window.element.style.top = `${Math.max(0, Math.round((innerHeight - height) / 2))}px`;
+  }
+
+  #keepInView(window) {
+    const { width, height } = window.element.getBoundingClientRect();
+    const left = Math.min(parseInt(window.element.style.left, 10), Math.max(0, innerWidth - width));
+    const top = Math.min(parseInt(window.element.style.top, 10), Math.max(0, innerHeight - height));
+    window.element.style.left = `${left}px`;
+    window.element.style.top = `${top}px`;
+  }
+}

@@ -1,0 +1,89 @@
+// Quillmark in a browser: start-up, the main menu, one instance per window class and the moves
+// between windows, as on the desktop. The windows and their controls are the page's own
+// elements, built from the layout tables that the core module carries.
+import { loadCore } from './core.mjs';
+import { PageWindow, WindowStack } from './page_window.js';
+import { CalculatorWindow } from './calculator_window.js';
+
+const screen = document.getElementById('screen');
+const ended = document.getElementById('ended');
+
+class Shell {
+  constructor(core) {
+    this.core = core;
+    this.layouts = core.layouts();
+    this.stack = new WindowStack(screen, () => this.#end());
+    this.menu = null;
+    this.calculators = new Map(); // class name -> its window while it is built
+  }
+
+  start() {
+    ended.hidden = true;
+    this.showMainMenu();
+  }
+
+  showMainMenu() {
+    if (!this.menu) this.menu = this.#buildMenu();
+    this.stack.bringToFront(this.menu);
+  }
+
+  showCalculator(className) {
+    let window = this.calculators.get(className);
+    if (!window) {
+      const index = this.layouts.calculators.indexOf(className);
+      const layout = this.layouts.windows.find((candidate) => candidate.className === className);
+      window = new CalculatorWindow(layout, this.layouts, this.core, index, {
+        onClose: (closed) => this.#close(closed, () => this.calculators.delete(className)),
+        onBack: () => this.showMainMenu(),
+      });
+      this.calculators.set(className, window);
+      this.stack.add(window);
+    }
+    this.stack.bringToFront(window);
+  }
+
+  #buildMenu() {
+    const menu = new PageWindow(this.layouts.windows[0], this.layouts, (closed) =>
+      this.#close(closed, () => (this.menu = null)),
+    );
+    for (const { button, target } of this.layouts.menuEntries) {
+      menu.control(button).addEventListener('click', () => this.showCalculator(target));
+    }
+    const picture = document.createElement('img');
+    Object.assign(picture, {
+      src: 'images/distribution-board.webp',
+      srcset: 'images/distribution-board.webp 1x, images/distribution-board@2x.webp 2x',
+      width: 400,
+      height: 311,
+      alt: this.layouts.pictureDescription,
+      decoding: 'sync',
+    });
+    picture.setAttribute('fetchpriority', 'high');
+    menu.control('Picture1').append(picture);
+    this.stack.add(menu);
+    return menu;
+  }
+
+  #close(window, forget) {
+    forget();
+    this.stack.remove(window);
+  }
+
+  // The last window is closed: the program has ended, and a new start begins afresh.
+  #end() {
+    this.core.end();
+    this.menu = null;
+    this.calculators.clear();
+    ended.hidden = false;
+    ended.querySelector('button').focus();
+  }
+}
+
+const shell = new Shell(await loadCore());
+document.getElementById('start-again').addEventListener('click', () => shell.start());
+shell.start();
+const picture = document.querySelector('#frmQuillmarkKVAtoAmps img');
+await Promise.all([picture.decode().catch(() => {}), document.fonts.ready]);
+document.documentElement.dataset.ready = 'true';
+
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
