@@ -2,7 +2,7 @@
 // and a close control over a client area that holds the table's controls, each placed at its
 // stored geometry in the container it names. The page keeps the windows as a window system
 // keeps them: stacked, one in front, each centred when built and keeping its focus.
-import { cssColour } from './system_colours.js';
+import { cssColour, keepReadable } from './system_colours.js';
 
 const kStandIns = {
   Tahoma: 'Tahoma, "Tahoma stand-in", sans-serif',
@@ -96,6 +96,15 @@ export class PageWindow {
 
   control(name) {
     return this.controls.get(name) ?? null;
+  }
+
+  // Once the window is on the page: its captions in colours a person can read.
+  keepCaptionsReadable() {
+    for (const row of this.layout.controls) {
+      const element = this.control(row.name);
+      if (row.kind === 'label' && element.textContent) keepReadable(element);
+      if (row.kind === 'frame') keepReadable(element.querySelector('legend'));
+    }
   }
 
   // The controls that take the focus, in the table's tab order.
@@ -209,6 +218,7 @@ export class WindowStack {
   add(window) {
     this.windows.add(window);
     this.screen.append(window.element);
+    window.keepCaptionsReadable();
     window.element.addEventListener('pointerdown', () => this.bringToFront(window, false), true);
     this.#centre(window);
   }

@@ -35,3 +35,41 @@ export function cssColour(colour) {
   const hex = (shift) => ((colour >> shift) & 0xff).toString(16).padStart(2, '0');
   return `#${hex(0)}${hex(8)}${hex(16)}`;
 }
+
+// A caption's colour as the page shows it: the stored one, darkened (or lightened, on a dark
+// ground) only as far as a person needs to read it, 4.5:1 against its background, or 3:1
+// for large text, where the stored greys and orange on the button face fall short.
+export function keepReadable(element) {
+  const style = getComputedStyle(element);
+  const fore = rgb(style.color);
+  const back = rgb(style.backgroundColor);
+  if (!fore || !back) return;
+  const size = parseFloat(style.fontSize);
+  const large = size >= 24 || (size >= 18.66 && Number(style.fontWeight) >= 700);
+  const needed = large ? 3 : 4.5;
+  const towards = luminance(back) > 0.18 ? [0, 0, 0] : [255, 255, 255];
+  let shown = fore;
+  for (let step = 1; contrast(shown, back) < needed && step <= 20; ++step) {
+    shown = fore.map((channel, i) => Math.round(channel + ((towards[i] - channel) * step) / 20));
+  }
+  if (shown !== fore) element.style.color = `rgb(${shown.join(' ')})`;
+}
+
+function rgb(css) {
+  const match = /rgba?\((\d+),? (\d+),? (\d+)(?:,? \/? ?([\d.]+))?\)/.exec(css);
+  if (!match || (match[4] !== undefined && Number(match[4]) === 0)) return null;
+  return [1, 2, 3].map((i) => Number(match[i]));
+}
+
+function luminance(colour) {
+  const [r, g, b] = colour.map((channel) => {
+    const c = channel / 255;
+    return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  });
+  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+}
+
+function contrast(a, b) {
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}
