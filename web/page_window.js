@@ -220,6 +220,13 @@ export class WindowStack {
     this.screen.append(window.element);
     window.keepCaptionsReadable();
     window.element.addEventListener('pointerdown', () => this.bringToFront(window, false), true);
+    // A press anywhere but on a control activates the window with the focus where it was.
+    window.element.addEventListener('mousedown', (event) => {
+      if (event.target.closest('input, button, .pictureBox')) return;
+      event.preventDefault();
+      window.focus();
+    });
+    this.#letMove(window);
     this.#centre(window);
   }
 
@@ -243,6 +250,22 @@ export class WindowStack {
     const { width, height } = window.element.getBoundingClientRect();
     window.element.style.left = `${Math.max(0, Math.round((innerWidth - width) / 2))}px`;
     window.element.style.top = `${Math.max(0, Math.round((innerHeight - height) / 2))}px`;
+  }
+
+  // The title bar moves its window, where windows lie side by side (not on a narrow screen).
+  #letMove(window) {
+    const bar = window.element.querySelector('.title-bar');
+    bar.addEventListener('pointerdown', (down) => {
+      if (down.button !== 0 || down.target.closest('button') || matchMedia('(max-width: 731px)').matches) return;
+      const start = { x: down.clientX, y: down.clientY, left: window.element.offsetLeft, top: window.element.offsetTop };
+      bar.setPointerCapture(down.pointerId);
+      const move = (event) => {
+        window.element.style.left = `${start.left + event.clientX - start.x}px`;
+        window.element.style.top = `${Math.max(0, start.top + event.clientY - start.y)}px`;
+      };
+      bar.addEventListener('pointermove', move);
+      bar.addEventListener('lostpointercapture', () => bar.removeEventListener('pointermove', move), { once: true });
+    });
   }
 
   #keepInView(window) {
