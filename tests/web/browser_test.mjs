@@ -112,7 +112,8 @@ async function run({ name: browserName, launch }) {
   const chromium = browserName === 'chromium';
   let page, pictureOfFailure = false;
   const check = async (what, ok, detail) => {
-    console.log(`${ok ? 'PASS' : 'FAIL'} ${browserName}: ${what}${ok || !detail ? '' : ` — ${detail}`}`);
+    const said = detail?.length > 800 ? `${detail.slice(0, 800)}…` : detail;
+    console.log(`${ok ? 'PASS' : 'FAIL'} ${browserName}: ${what}${ok || !said ? '' : ` — ${said}`}`);
     if (ok) return ++passed;
     ++failed;
     if (pictureOfFailure) return;

@@ -18,7 +18,8 @@ const kTypes = {
 const kCompressed = new Set(['.html', '.css', '.js', '.mjs', '.json', '.webmanifest', '.wasm',
                              '.svg', '.txt']);
 
-export async function serve(folder, { port = 0, under = '/', gzip = false } = {}) {
+// `sent`, an array, gets {path, bytes} of each body sent: what a visit cost on the wire.
+export async function serve(folder, { port = 0, under = '/', gzip = false, sent } = {}) {
   const cache = new Map();  // compressed bodies, so that timing runs measure the site, not zlib
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -46,6 +47,7 @@ export async function serve(folder, { port = 0, under = '/', gzip = false } = {}
       }
     }
     headers['Content-Length'] = body.length;
+    sent?.push({ path: relative, bytes: body.length });
     response.writeHead(200, headers);
     response.end(request.method === 'HEAD' ? undefined : body);
   });
