@@ -173,8 +173,13 @@ async function run({ name: browserName, launch }) {
     await click(`#${kMenu}-${menuButton(window)}`);
     await page.waitForSelector(`#${window}.front`, { timeout: 3000 });
   };
-  const solveAfresh = async (window, typed) => {
+  // Clear, then (a result typed in first, which a Solve that fails must leave) the inputs, Alt+S.
+  const solveAfresh = async (window, typed, amps) => {
     await click(`#${window}-cmdClear`);
+    if (amps) {
+      await click(`#${window}-txtAmps`);
+      await page.keyboard.type(amps);
+    }
     await click(`#${window}-txtKVA`);
     await fill(typed);
     await alt('S');
@@ -271,14 +276,7 @@ async function run({ name: browserName, launch }) {
       await fresh();
       await open(kLL);
       for (const [i, { typed, amps, box, close, behind, after }] of kMessageBoxes.entries()) {
-        if (amps) {
-          await click(`#${kLL}-cmdClear`);
-          await click(`#${kLL}-txtAmps`);
-          await page.keyboard.type(amps);
-          await click(`#${kLL}-txtKVA`);
-          await fill(typed);
-          await alt('S');
-        } else await solveAfresh(kLL, typed);
+        await solveAfresh(kLL, typed, amps);
         if (box) {
           await sees(`${typed.join(' / ')}: ${box.split(':')[0]}, over the window as it stood when raised`,
                      { dialog: box, values: behind, front: kLL });
@@ -434,8 +432,7 @@ async function run({ name: browserName, launch }) {
       await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
       await fresh();
       await open(kLL);
-      await fill(['100', '400', '0']);
-      await alt('S');
+      await solveAfresh(kLL, ['100', '400', '0']);
       await press('Enter');
       const seen = await page.evaluate((window) => {
         const probe = document.body.appendChild(document.createElement('div'));
@@ -496,8 +493,7 @@ async function run({ name: browserName, launch }) {
       if (chromium) await page.setOfflineMode(true);
       await fresh();
       await open(kLL);
-      await fill(['100', '400', '0.8']);
-      await alt('S');
+      await solveAfresh(kLL, ['100', '400', '0.8']);
       await sees('with no network, a reload opens the page and calculates', { front: kLL, values: { txtAmps: '180.4' } });
     },
   };
