@@ -3,7 +3,7 @@
 // in it is relative, and gzip -9 can go on the way (--gzip) as a host that compresses does.
 //   node tests/web/serve.mjs FOLDER [PORT] [--under /PATH/] [--gzip]
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize, sep } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
@@ -18,8 +18,10 @@ const kTypes = {
 const kCompressed = new Set(['.html', '.css', '.js', '.mjs', '.json', '.webmanifest', '.wasm',
                              '.svg', '.txt']);
 
-// `sent`, an array, gets {path, bytes} of each body sent: what a visit cost on the wire.
-export async function serve(folder, { port = 0, under = '/', gzip = false, sent } = {}) {
+// `sent`, an array, gets {path, bytes, headers} of each body sent: what a visit cost on the wire.
+// `noCache` has the browser ask again for every file, so that only the page's service worker
+// can answer when the server has gone; without it, the browser's cache may, as from any host.
+export async function serve(folder, { port = 0, under = '/', gzip = false, noCache = true, sent } = {}) {
   const cache = new Map();  // compressed bodies, so that timing runs measure the site, not zlib
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -28,15 +30,15 @@ export async function serve(folder, { port = 0, under = '/', gzip = false, sent 
     if (relative.startsWith('..')) return response.writeHead(403).end();
     let file = join(folder, relative);
     if (file.endsWith(sep) || relative === '.') file = join(file, 'index.html');
-    let body;
+    let body, modified;
     try {
-      body = await readFile(file);
+      [body, { mtime: modified }] = await Promise.all([readFile(file), stat(file)]);
     } catch {
       return response.writeHead(404).end('not found');
     }
     const type = extname(file);
     const headers = { 'Content-Type': kTypes[type] ?? 'application/octet-stream',
-                      'Cache-Control': 'no-cache' };
+                      'Last-Modified': modified.toUTCString(), ...(noCache && { 'Cache-Control': 'no-cache' }) };
     if (gzip && kCompressed.has(type)) {
       headers.Vary = 'Accept-Encoding';
       if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
@@ -47,7 +49,7 @@ export async function serve(folder, { port = 0, under = '/', gzip = false, sent 
       }
     }
     headers['Content-Length'] = body.length;
-    sent?.push({ path: relative, bytes: body.length });
+    sent?.push({ path: relative, bytes: body.length, headers: request.headers });
     response.writeHead(200, headers);
     response.end(request.method === 'HEAD' ? undefined : body);
   });
