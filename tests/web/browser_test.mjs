@@ -134,6 +134,7 @@ async function run({ name: browserName, launch }) {
     }
     return same(what, seen, expected);
   };
+  // The README's pictures come from Chromium's run alone.
   const picture = async (name) => {
     if (!chromium) return;
     mkdirSync(pictureDir, { recursive: true });
@@ -480,7 +481,7 @@ async function run({ name: browserName, launch }) {
     },
 
     // Last: the network goes away for good. Stopping the server takes it away in both
-    // browsers; Chromium is also told it is offline.
+    // browsers; Chromium is also told it is offline. Installability is Chromium's (CDP) alone.
     async 'installed and offline'() {
       await fresh();
       if (chromium) {
