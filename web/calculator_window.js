@@ -8,6 +8,7 @@ import { showMessageBox } from './message_box.js';
 
 const kBoxes = ['txtKVA', 'txtVolts', 'txtPF', 'txtAmps'];
 const kMessageLabels = ['lbl8', 'lblMsg'];
+const kMarkedBox = 0x80000008; // a box holding a bad value takes the window-text colour as its back
 
 // Cuts a box's text to its length in characters, as the desktop's boxes do: what was just
 // typed or pasted, which ends at the caret, goes first, then the end of the text.
@@ -46,6 +47,7 @@ export class CalculatorWindow extends PageWindow {
       if (!box) continue;
       if (box.value !== state[name].text) box.value = state[name].text;
       box.style.backgroundColor = cssColour(state[name].back);
+      box.classList.toggle('marked', state[name].back === kMarkedBox);
     }
     for (const name of kMessageLabels) {
       const label = this.control(name);

@@ -40,7 +40,9 @@ self.addEventListener('fetch', (event) => {
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
   event.respondWith((async () => {
     const cache = await caches.open(CACHE_NAME);
-    const cached = await cache.match(request);
+    // A compressing host varies its answers by Accept-Encoding, which a browser's own requests
+    // (a favicon's, say) need not send alike; the cached body is the same either way.
+    const cached = await cache.match(request, { ignoreVary: true });
     if (cached) return cached;
     try {
       return await fetch(request);
