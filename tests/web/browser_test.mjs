@@ -86,7 +86,9 @@ function geometry(window, rows) {
     const e = element(name), r = e.getBoundingClientRect();
     const c = container ? element(container).getBoundingClientRect() : client;
     const text = { textBox: e.value, frame: e.querySelector('legend')?.innerText, pictureBox: '' }[kind] ?? e.innerText;
-    controls[name] = [r.left - c.left, r.top - c.top, r.width, r.height, text];
+    const { fontSize, fontWeight, fontFamily, textAlign } = getComputedStyle(e);
+    controls[name] = [r.left - c.left, r.top - c.top, r.width, r.height, text,
+                      { size: parseFloat(fontSize), weight: Number(fontWeight), family: fontFamily.replace(/"/g, ''), align: textAlign }];
   }
   return { client: [client.width, client.height], caption: document.querySelector(`#${window} .caption`)?.innerText, controls };
 }
@@ -214,7 +216,8 @@ async function run({ name: browserName, launch }) {
     },
 
     // Each window as it first shows at the desk: every control where its table puts it, at
-    // its size, with its caption; the tab order; no axe-core violations.
+    // its size, with its caption, font and alignment (a button's caption is centred whatever its
+    // row says, as on the desktop); the tab order; no axe-core violations.
     async 'each window'() {
       await fresh();
       await sees('it opens on the menu, alone, with the focus on its first button',
@@ -233,12 +236,18 @@ async function run({ name: browserName, launch }) {
           const off = ['left', 'top', 'width', 'height'].map((what, i) => [what, at[i], px([left, top, width, height][i])])
             .filter(([, got, want]) => Math.abs(got - want) > 1).map(([what, got, want]) => `${what} ${got.toFixed(1)} (table ${want})`);
           if (at[4] !== shown(text)) off.push(`caption ${JSON.stringify(at[4])} (table ${JSON.stringify(shown(text))})`);
+          const { size, weight, family, align } = at[5], row = rowOf(window, name);
+          if (row.kind !== 'pictureBox' && (Math.abs(size - row.font.points * 96 / 72) > 0.5 || weight !== row.font.weight ||
+              !family.startsWith(row.font.family.replace(/^@/, '')) ||
+              (row.kind !== 'button' && !(row.align === 'centre' ? ['center'] : ['left', 'start']).includes(align)))) {
+            off.push(`font ${size}px ${weight} ${family.split(',')[0]} ${align} (table ${row.font.points}pt ${row.font.weight} ${row.font.family} ${row.align})`);
+          }
           return off.length ? [`${name}: ${off.join(', ')}`] : [];
         });
         const client = [px(L.clientWidth), px(L.clientHeight)];
         if (!isDeepStrictEqual(seen.client, client)) differences.unshift(`client area ${seen.client} (table ${client})`);
         if (seen.caption !== caption) differences.unshift(`window caption ${JSON.stringify(seen.caption)}`);
-        await check(`${window}: ${controls.length} controls at their tables' pixels, with their captions`,
+        await check(`${window}: ${controls.length} controls at their tables' pixels, with their captions, fonts and alignment`,
                     differences.length === 0, differences.join('; '));
         await same(`axe-core: no violations with ${window} in front`, await axeViolations(), []);
         const order = tabOrder(window), tabbed = [await focused()];
