@@ -78,6 +78,7 @@ try {
     results[name].tbt = each((l) => l.audits['total-blocking-time'].numericValue);
     results[name].failing = [...new Set(lhrs.flatMap((l) => Object.values(l.audits).filter((a) => a.score !== null && a.score < 1 &&
       !['informative', 'manual', 'notApplicable'].includes(a.scoreDisplayMode)).map((a) => a.id)))];
+    results[name].errored = [...new Set(lhrs.flatMap((l) => Object.values(l.audits).filter((a) => a.scoreDisplayMode === 'error').map((a) => a.id)))];
     results[name].lighthouse = lhrs[0].lighthouseVersion;
     results[name].benchmarkIndex = each((l) => Math.round(l.environment.benchmarkIndex));
   }
@@ -124,6 +125,7 @@ row(`desk, localhost: complete (median of ${kRuns})`, `${Math.round(deskSite)} m
 console.log(`  runs: site ${results.site.desk.map(Math.round).join(', ')} ms; floor ${results.floor.desk.map(Math.round).join(', ')} ms`);
 for (const name of ['site', 'floor']) {
   if (results[name].failing.length) console.log(`Lighthouse audits the ${name} did not pass in some run: ${results[name].failing.join(', ')}`);
+  if (results[name].errored.length) console.log(`Lighthouse audits that could not run on the ${name}: ${results[name].errored.join(', ')}`);
 }
 console.log('\nfirst visit of the site on a phone, per file: compressed bytes as sent, how often, and in all');
 const perFile = new Map();
