@@ -334,7 +334,7 @@ async function run({ name: browserName, launch }) {
       await paste('9876543210'.repeat(20000));
       await sees('200,000 pasted characters: the first 8 are kept', { values: { txtAmps: '98765432' } });
       const took = Date.now() - started;
-      await check(`…and the page answers within a second (${took} ms)`, took < 1000);
+      await check(`…and the page answers within two seconds (${took} ms)`, took < 2000);
 
       // A double click on Back: the first click brings the menu to the front, the second
       // lands on what the menu has beneath the pointer, as on the desktop.
