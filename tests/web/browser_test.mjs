@@ -274,7 +274,8 @@ async function run({ name: browserName, launch }) {
                    { values: shows, focus: `${window}-cmdClear`, dialog: null });
         if (window === kCalculations[0].window) await picture('calculator.png');
         await (keys ? alt('C') : click(`#${window}-cmdClear`));
-        const empty = Object.fromEntries(['txtKVA', 'txtVolts', 'txtAmps', 'lbl8', 'lblMsg'].map((k) => [k, '']));
+        const empty = Object.fromEntries([...layoutOf(window).controls.filter((r) => r.kind === 'textBox').map((r) => r.name),
+                                          ...L.messageLabels.map((m) => m.label)].map((name) => [name, '']));
         await sees(`${window}: ${keys ? 'Alt+C' : 'Clear'} empties it`, { values: empty });
         await (keys ? alt('B') : click(`#${window}-cmdBackMainPage`));
         await sees(`${window}: ${keys ? 'Alt+B' : 'Back'} brings the menu to the front, the focus on the button that opened it`,
