@@ -48,28 +48,33 @@ const kCalculations = [
 // Solves on one window in a row: each box over the window as it stood when it was raised,
 // then the window as Solve left it.
 const kPrompt = 'PF value should be between 0.01 and 1.00 ';
+// Marks stay until Clear: the last row solves again without it.
 const kMessageBoxes = [
-  { typed: ['100', '400', '0'], box: `MsgBox: ${kPrompt}`, close: 'Enter',
+  { typed: ['100', '400', '0'], box: `MsgBox: ${kPrompt}`, close: 'Enter', marked: ['lbl8', 'txtAmps'],
     behind: { lbl8: ' Invalid PF value', lblMsg: '', txtPF: '0.00', txtAmps: '14434180' },
     after: { lblMsg: 'exceeded 9.99x10^5 Amps' } },
-  { typed: ['100', '400', '1.5'], box: `MsgBox: ${kPrompt}`, close: 'click',
-    behind: { lbl8: ' Invalid PF value', lblMsg: '', txtPF: '1.50', txtAmps: '96.2' }, after: {} },
-  { typed: ['1E36', '.1', '1'], amps: '12', box: "OverflowBox: Run-time error '6': Overflow", close: ' ',
+  { typed: ['100', '400', '-0.5'], box: `MsgBox: ${kPrompt}`, close: 'click', marked: ['lbl8', 'txtAmps', 'txtPF'],
+    behind: { lbl8: ' Invalid PF value', lblMsg: '', txtPF: '-0.5', txtAmps: '-288.7' }, after: {} },
+  { typed: ['1E36', '.1', '1'], amps: '12', box: "OverflowBox: Run-time error '6': Overflow", close: ' ', marked: [],
     behind: { txtVolts: '.1', txtAmps: '12', lblMsg: '' }, after: {} },
-  { typed: ['999999', '1', '0.01'], box: null, after: { lblMsg: 'exceeded 9.99x10^5 Amps', lbl8: '' } },
+  { typed: ['999999', '1', '0.01'], box: null, marked: ['txtAmps'], after: { lblMsg: 'exceeded 9.99x10^5 Amps', lbl8: '' } },
+  { typed: ['100', '400', '0.8'], keep: true, box: null, marked: ['txtAmps'], after: { txtAmps: '180.4', lblMsg: 'exceeded 9.99x10^5 Amps' } },
 ];
 
-// What a person sees of the page: the front window, its boxes and message labels, the focus,
-// an open message box, the end screen. Runs in the page.
-function view(labels) {
+// What a person sees of the page: the front window, its boxes and message labels, which of
+// them are marked (a background other than the one they had at rest), the focus, an open
+// message box, the end screen. Runs in the page.
+function view(labels, rest = {}) {
   const front = document.querySelector('.window.front');
   const dialog = document.querySelector('dialog[open]');
-  const values = {};
+  const values = {}, colours = {};
   for (const e of front?.querySelectorAll('input[data-control]') ?? []) values[e.dataset.control] = e.value;
   for (const e of labels.map((name) => front?.querySelector(`[data-control="${name}"]`)).filter(Boolean)) {
     values[e.dataset.control] = e.innerText;
   }
-  return { front: front?.id ?? null, focus: document.activeElement?.id || null, values,
+  for (const name of Object.keys(values)) colours[name] = getComputedStyle(front.querySelector(`[data-control="${name}"]`)).backgroundColor;
+  return { front: front?.id ?? null, focus: document.activeElement?.id || null, values, colours,
+           marked: Object.keys(values).filter((name) => rest[name] && colours[name] !== rest[name]).sort(),
            dialog: dialog ? `${dialog.id}: ${dialog.querySelector('.message').innerText}` : null,
            ended: !document.getElementById('ended').hidden,
            windows: [...document.querySelectorAll('.window')].map((w) => w.id).sort() };
@@ -112,7 +117,7 @@ async function run({ name: browserName, launch }) {
   const site = await serve(siteDir, { under: '/some/folder/' });
   const browser = await puppeteer.launch({ ...launch, headless: true });
   const chromium = browserName === 'chromium';
-  let page, pictureOfFailure = false;
+  let page, pictureOfFailure = false, rest = {};
   const check = async (what, ok, detail) => {
     const said = detail?.length > 800 ? `${detail.slice(0, 800)}…` : detail;
     console.log(`${ok ? 'PASS' : 'FAIL'} ${browserName}: ${what}${ok || !said ? '' : ` — ${said}`}`);
@@ -130,7 +135,7 @@ async function run({ name: browserName, launch }) {
     const until = Date.now() + 3000;
     let seen;
     for (;;) {
-      seen = pick(await page.evaluate(view, L.messageLabels.map((m) => m.label)), expected);
+      seen = pick(await page.evaluate(view, L.messageLabels.map((m) => m.label), rest), expected);
       if (isDeepStrictEqual(seen, expected) || Date.now() > until) break;
       await sleep(50);
     }
@@ -283,20 +288,31 @@ async function run({ name: browserName, launch }) {
       }
     },
 
-    async 'message boxes in turn'() {
+    async 'message boxes in turn, marks'() {
       await fresh();
       await open(kLL);
-      for (const [i, { typed, amps, box, close, behind, after }] of kMessageBoxes.entries()) {
-        await solveAfresh(kLL, typed, amps);
+      rest = (await page.evaluate(view, L.messageLabels.map((m) => m.label))).colours;
+      for (const [i, { typed, amps, keep, box, close, behind, after, marked }] of kMessageBoxes.entries()) {
+        const name = `${typed.join(' / ')}${keep ? ' without Clear' : ''}`;
+        if (keep) {
+          for (const [j, text] of typed.entries()) {
+            await click(`#${kLL}-${['txtKVA', 'txtVolts', 'txtPF'][j]}`);
+            await chord('Control', 'KeyA');
+            await page.keyboard.type(text);
+          }
+          await alt('S');
+        } else await solveAfresh(kLL, typed, amps);
         if (box) {
-          await sees(`${typed.join(' / ')}: ${box.split(':')[0]}, over the window as it stood when raised`,
+          await sees(`${name}: ${box.split(':')[0]}, over the window as it stood when raised`,
                      { dialog: box, values: behind, front: kLL });
           if (i === 0) await picture('pf-box.png');
           await (close === 'click' ? click('dialog[open] .ok') : press(close));
         }
-        await sees(`${typed.join(' / ')}: ${box ? `closed by ${JSON.stringify(close)}, ` : 'no box, '}the window as Solve left it`,
-                   { dialog: null, values: { ...behind, ...after }, focus: `${kLL}-cmdClear` });
+        await sees(`${name}: ${box ? `closed by ${JSON.stringify(close)}, ` : 'no box, '}the window as Solve left it, ${marked.join(' ') || 'nothing'} marked`,
+                   { dialog: null, values: { ...behind, ...after }, marked, focus: `${kLL}-cmdClear` });
       }
+      await alt('C');
+      await sees('Clear takes the marks away', { marked: [] });
     },
 
     async 'hurried hands'() {
@@ -326,6 +342,10 @@ async function run({ name: browserName, launch }) {
       }
       await sees(`typing is cut to each box's length (${rows.map((r) => `${r.name} ${r.maxLength}`).join(', ')})`,
                  { values: Object.fromEntries(rows.map((r) => [r.name, '1234567890'.slice(0, r.maxLength)])) });
+      await click(`#${first}-txtKVA`);
+      await press('Tab');
+      await page.keyboard.type('7');
+      await sees('Tab into a box selects what it holds, so typing replaces it, as on the desktop', { values: { txtVolts: '7' } });
       await alt('C');
       await click(`#${first}-txtKVA`);
       await paste('12345😀9');
