@@ -332,6 +332,13 @@ async function run({ name: browserName, launch }) {
                  { dialog: `MsgBox: ${kPrompt}`, front: first, values: { txtVolts: '400' } });
       await press('Enter');
       await sees('…and once it is closed they have not run', { dialog: null, front: first, values: { txtVolts: '400' } });
+      // A key right after the last box closes is the person's next action, after the Solve's.
+      await alt('S');
+      await page.waitForSelector('dialog[open]');
+      await press('Enter');
+      await alt('C');
+      await sees('Enter on the box and Alt+C at once: the box closes, then Clear empties the window',
+                 { dialog: null, values: { txtKVA: '', txtVolts: '', txtAmps: '', lbl8: '' } });
 
       // Each box takes as many characters as its table allows, typed or pasted.
       await alt('C');
