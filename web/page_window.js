@@ -187,6 +187,7 @@ export class PageWindow {
     const at = order.indexOf(document.activeElement);
     const next = at < 0 ? (step > 0 ? 0 : order.length - 1) : (at + step + order.length) % order.length;
     order[next].focus();
+    order[next].select?.(); // a box reached by Tab has its text selected, so typing replaces it
   }
 
   #pressAccessKey(letter) {
