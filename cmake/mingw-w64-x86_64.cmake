@@ -14,9 +14,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The C and C++ runtimes are linked in, so a program needs only Windows' own DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
 # Windows programs built here run on this machine under Wine: tests and test discovery.
 find_program(QUILLMARK_WINE NAMES wine wine64)
 if(QUILLMARK_WINE)
