@@ -423,6 +423,12 @@ def readme(rows, third_party, entries, runtime, crt):
         entry = entries[key][1]
         lines.append(f"  {entry['Id']}.txt: {entry.get('Name', entry['Id'])}, "
                      f"{entry.get('LicenseId') or entry.get('License', '-')} ({', '.join(binaries)})")
+    freetype = [entries[key][1] for key in third_party if entries[key][1]['Id'] == 'freetype']
+    if freetype:
+        # The credit FreeType's licence asks of the documentation, with the year of the version.
+        year = max(re.findall(r'\b(?:19|20)\d\d\b', freetype[0].get('Copyright', '')) or ['2022'])
+        lines += ['', f'Portions of this software are copyright (c) {year} The FreeType Project',
+                  '(www.freetype.org). All rights reserved.']
     lines += ['', f'Every binary links the MinGW-w64 C runtime start-up code ({Path(crt).name});',
               'its licences and those of the runtime DLLs are in MinGW-w64/.', '',
               'LGPL-3.0.txt and GPL-3.0.txt: the licences Qt is used under.',
@@ -579,8 +585,10 @@ def check_folder(arguments, package):
         for key in built.get(qt, []):
             directory, entry = entries[key]
             names = licence_files(entry)
+            # Its licence texts, and what no other component's notice says: who holds it.
             texts_needed = [(notices / 'source' / os.path.normpath(f'{directory}/{n}')).read_text(
-                encoding='utf-8', errors='replace') for n in names] or [entry.get('Name', entry['Id'])]
+                encoding='utf-8', errors='replace') for n in names]
+            texts_needed += [entry.get('Copyright') or entry.get('Name', entry['Id'])]
             result.require(all(has_notice(t) for t in texts_needed),
                            f"{binary}: {entry['Id']} ({entry.get('LicenseId') or 'no licence id'})")
     if qt_found:
