@@ -82,8 +82,12 @@ class Shell {
 const shell = new Shell(await loadCore());
 document.getElementById('start-again').addEventListener('click', () => shell.start());
 shell.start();
-const picture = document.querySelector('#frmQuillmarkKVAtoAmps img');
+const picture = document.querySelector('#frmQuillmarkKVAtoAmps-Picture1 img');
 await Promise.all([picture.decode().catch(() => {}), document.fonts.ready]);
 document.documentElement.dataset.ready = 'true';
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+// The worker keeps the site for offline use, with the picture this screen shows.
+if ('serviceWorker' in navigator) {
+  const shown = picture.currentSrc.slice(new URL('./', location.href).href.length);
+  navigator.serviceWorker.register(`sw.js?picture=${encodeURIComponent(shown)}`).catch(() => {});
+}

@@ -1,24 +1,46 @@
 // The site's service worker: it keeps the whole site after the first visit, so the page loads
-// and calculates with no network. web/build-site writes in the cache's name and the list of
-// files, both taken from the site's content, so each new build fills a cache of its own and
-// clears the old one when it takes over.
+// and calculates with no network. web/build-site writes in the cache's name and the files with
+// the SHA-256 of each, all taken from the site's content, so each new build fills a cache of
+// its own and clears the old one when it takes over.
 //
 // Every address is resolved against the worker's own location, the site's folder, so the site
 // works from any folder of any static host.
 
 const CACHE_NAME = "__CACHE_NAME__";
 const ASSETS = __ASSETS__;
+// The menu's picture comes at one density or the other. The worker keeps the one the page
+// shows, which the page names in the worker's address (sw.js?picture=...), and offline lets a
+// kept one stand in for the other: the page draws either at the same size.
+const PICTURES = ['images/distribution-board.webp', 'images/distribution-board@2x.webp'];
+const shownPicture = new URL(self.location).searchParams.get('picture');
 
 const here = (path) => new URL(path, self.location).href;
 const entryPage = here('./');
 
+async function sha256(buffer) {
+  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', buffer));
+  return Array.from(digest, (byte) => byte.toString(16).padStart(2, '0')).join('');
+}
+
+// A file as this build has it. The browser's own HTTP cache holds what the page has just
+// loaded, so that is tried first and nothing is downloaded twice; only a copy whose content is
+// not this build's (one kept from an older build, say) is fetched again from the host.
+async function thisBuilds(path) {
+  for (const mode of ['force-cache', 'reload']) {
+    const response = await fetch(here(path), { cache: mode });
+    if (response.ok && (await sha256(await response.clone().arrayBuffer())) === ASSETS[path]) {
+      return response;
+    }
+  }
+  throw new Error(`${path}: the host does not serve this build's file`);
+}
+
 self.addEventListener('install', (event) => {
   event.waitUntil((async () => {
     const cache = await caches.open(CACHE_NAME);
-    // Checked with the host, not taken from the browser's HTTP cache unasked: a file kept there
-    // from an older build must not go under this build's name. The files the page has just
-    // loaded come back as "not modified", so they are not downloaded twice.
-    await cache.addAll(ASSETS.map((path) => new Request(here(path), { cache: 'no-cache' })));
+    const paths = Object.keys(ASSETS).filter(
+      (path) => !PICTURES.includes(path) || path === shownPicture);
+    await Promise.all(paths.map(async (path) => cache.put(here(path), await thisBuilds(path))));
     // A new build takes over at once instead of waiting until every window of the old one is
     // closed, which an installed app may never be.
     await self.skipWaiting();
@@ -47,11 +69,13 @@ self.addEventListener('fetch', (event) => {
     try {
       return await fetch(request);
     } catch (error) {
-      // Offline, an address the site does not list (a query string, say) still opens the page.
-      if (request.mode === 'navigate') {
-        const page = await cache.match(entryPage);
-        if (page) return page;
-      }
+      // Offline, an address the site does not list (a query string, say) still opens the page,
+      // and a picture the screen had not asked for before is drawn from the one it had.
+      const standIn = request.mode === 'navigate' ? entryPage
+        : PICTURES.some((path) => request.url === here(path)) ? (await Promise.all(
+          PICTURES.map((path) => cache.match(here(path), { ignoreVary: true })))).find(Boolean) : null;
+      const answer = typeof standIn === 'string' ? await cache.match(standIn, { ignoreVary: true }) : standIn;
+      if (answer) return answer;
       throw error;
     }
   })());
