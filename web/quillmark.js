@@ -3,7 +3,12 @@
 // elements, built from the layout tables that the core module carries.
 import { loadCore } from './core.mjs';
 import { PageWindow, WindowStack } from './page_window.js';
-import { CalculatorWindow } from './calculator_window.js';
+
+// The calculators' code comes once the menu is complete, off the way to the first paint; a
+// menu button pressed before it has come waits for it.
+let calculatorCode = null;
+const loadCalculators = () =>
+  (calculatorCode ??= import('./calculator_window.js').then((module) => module.CalculatorWindow));
 
 const screen = document.getElementById('screen');
 const ended = document.getElementById('ended');
@@ -27,7 +32,8 @@ class Shell {
     this.stack.bringToFront(this.menu);
   }
 
-  showCalculator(className) {
+  async showCalculator(className) {
+    const CalculatorWindow = await loadCalculators();
     let window = this.calculators.get(className);
     if (!window) {
       const index = this.layouts.calculators.indexOf(className);
@@ -85,6 +91,7 @@ shell.start();
 const picture = document.querySelector('#frmQuillmarkKVAtoAmps-Picture1 img');
 await Promise.all([picture.decode().catch(() => {}), document.fonts.ready]);
 document.documentElement.dataset.ready = 'true';
+loadCalculators();
 
 // The worker keeps the site for offline use, with the picture this screen shows.
 if ('serviceWorker' in navigator) {
