@@ -3,12 +3,13 @@
 import createCore from './core.js';
 
 export async function loadCore() {
-  const wasm = fetch('core.wasm');
+  // Awaited here: the glue would wait for ever on a module whose fetch failed.
+  const wasm = await fetch('core.wasm');
   const module = await createCore({
     instantiateWasm(imports, ready) {
       const instantiated = WebAssembly.instantiateStreaming
         ? WebAssembly.instantiateStreaming(wasm, imports)
-        : wasm.then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.instantiate(bytes, imports));
+        : wasm.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports));
       instantiated.then((result) => ready(result.instance));
       return {};
     },

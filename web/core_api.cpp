@@ -14,7 +14,6 @@
 #include "runtime/single.h"
 #include "web/core_api.h"
 #include "web/json.h"
-#include "web/layouts_json.h"
 
 namespace quillmark::web {
 namespace {
@@ -99,11 +98,6 @@ const char* Refused() {
 using namespace quillmark;
 
 extern "C" {
-
-// The five windows' layouts and the facts the page builds its controls from.
-const char* quillmark_layouts() {
-  return web::Reply(web::LayoutsJson());
-}
 
 // A calculator's window is built: its controls get the layout's first contents.
 const char* quillmark_open(int window) {

@@ -1,22 +1,27 @@
 // Quillmark in a browser: start-up, the main menu, one instance per window class and the moves
 // between windows, as on the desktop. The windows and their controls are the page's own
-// elements, built from the layout tables that the core module carries.
-import { loadCore } from './core.mjs';
+// elements, built from the layout tables, which the build writes into the page.
 import { PageWindow, WindowStack } from './page_window.js';
 
-// The calculators' code comes once the menu is complete, off the way to the first paint; a
-// menu button pressed before it has come waits for it.
+// The calculators' code and the core module load beside the menu, which needs neither, so the
+// first paint does not wait for them; the page is ready once they have come. If the network
+// fails them, the next menu press asks again.
 let calculatorCode = null;
 const loadCalculators = () =>
-  (calculatorCode ??= import('./calculator_window.js').then((module) => module.CalculatorWindow));
+  (calculatorCode ??= Promise.all([
+    import('./calculator_window.js'),
+    import('./core.mjs').then((module) => module.loadCore()),
+  ]).then(([module, core]) => ({ CalculatorWindow: module.CalculatorWindow, core }), (error) => {
+    calculatorCode = null;
+    throw error;
+  }));
 
 const screen = document.getElementById('screen');
 const ended = document.getElementById('ended');
 
 class Shell {
-  constructor(core) {
-    this.core = core;
-    this.layouts = core.layouts();
+  constructor(layouts) {
+    this.layouts = layouts;
     this.stack = new WindowStack(screen, () => this.#end());
     this.menu = null;
     this.calculators = new Map(); // class name -> its window while it is built
@@ -33,12 +38,12 @@ class Shell {
   }
 
   async showCalculator(className) {
-    const CalculatorWindow = await loadCalculators();
+    const { CalculatorWindow, core } = await loadCalculators();
     let window = this.calculators.get(className);
     if (!window) {
       const index = this.layouts.calculators.indexOf(className);
       const layout = this.layouts.windows.find((candidate) => candidate.className === className);
-      window = new CalculatorWindow(layout, this.layouts, this.core, index, {
+      window = new CalculatorWindow(layout, this.layouts, core, index, {
         onClose: (closed) => this.#close(closed, () => this.calculators.delete(className)),
         onBack: () => this.showMainMenu(),
       });
@@ -77,7 +82,7 @@ class Shell {
 
   // The last window is closed: the program has ended, and a new start begins afresh.
   #end() {
-    this.core.end();
+    calculatorCode?.then(({ core }) => core.end(), () => {});
     this.menu = null;
     this.calculators.clear();
     ended.hidden = false;
@@ -85,13 +90,12 @@ class Shell {
   }
 }
 
-const shell = new Shell(await loadCore());
+const shell = new Shell(JSON.parse(document.getElementById('layouts').textContent));
 document.getElementById('start-again').addEventListener('click', () => shell.start());
 shell.start();
 const picture = document.querySelector('#frmQuillmarkKVAtoAmps-Picture1 img');
-await Promise.all([picture.decode().catch(() => {}), document.fonts.ready]);
+await Promise.all([picture.decode().catch(() => {}), document.fonts.ready, loadCalculators().catch(() => {})]);
 document.documentElement.dataset.ready = 'true';
-loadCalculators();
 
 // The worker keeps the site for offline use, with the picture this screen shows.
 if ('serviceWorker' in navigator) {

@@ -39,8 +39,13 @@ self.addEventListener('install', (event) => {
   event.waitUntil((async () => {
     const cache = await caches.open(CACHE_NAME);
     const paths = Object.keys(ASSETS).filter(
-      (path) => !PICTURES.includes(path) || path === shownPicture);
-    await Promise.all(paths.map(async (path) => cache.put(here(path), await thisBuilds(path))));
+      (path) => path !== 'index.html' && (!PICTURES.includes(path) || path === shownPicture));
+    await Promise.all(paths.map(async (path) => {
+      const response = await thisBuilds(path);
+      // The page has two addresses, its folder's and its own name's, and is fetched once.
+      if (path === './') await cache.put(here('index.html'), response.clone());
+      await cache.put(here(path), response);
+    }));
     // A new build takes over at once instead of waiting until every window of the old one is
     // closed, which an installed app may never be.
     await self.skipWaiting();
