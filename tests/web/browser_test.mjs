@@ -175,7 +175,8 @@ async function run({ name: browserName, launch }) {
   const focused = () => page.evaluate(() => document.activeElement?.id);
   const fresh = async () => {
     await page.goto(site.url);
-    await page.waitForFunction(() => document.documentElement.dataset.ready === 'true', { timeout: 10000 });
+    await page.waitForFunction(() => document.documentElement.dataset.ready === 'true', { timeout: 10000 })
+      .catch(() => { throw new Error('the page did not say it was ready within 10 s'); });
   };
   const open = async (window) => {
     await click(`#${kMenu}-${menuButton(window)}`);
@@ -526,7 +527,19 @@ async function run({ name: browserName, launch }) {
         await same('no installability errors', (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
         await cdp.detach();
       }
-      await page.waitForFunction(() => navigator.serviceWorker?.controller, { timeout: 10000 });
+      // Installed: the page is the worker's, and no newer worker is still filling the cache.
+      await page.waitForFunction(async () => {
+        const registration = await navigator.serviceWorker?.getRegistration();
+        return navigator.serviceWorker.controller && registration && !registration.installing && !registration.waiting;
+      }, { timeout: 20000 }).catch(async () => {
+        throw new Error(`not installed: ${await page.evaluate(async () => {
+          const registration = await navigator.serviceWorker?.getRegistration();
+          return JSON.stringify({ controller: navigator.serviceWorker?.controller?.scriptURL ?? null,
+                                  installing: registration?.installing?.scriptURL ?? null,
+                                  waiting: registration?.waiting?.scriptURL ?? null,
+                                  caches: await caches.keys() });
+        })}`);
+      });
       await site.close();
       if (chromium) await page.setOfflineMode(true);
       await fresh();
