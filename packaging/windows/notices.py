@@ -43,7 +43,15 @@ def attribution_entries(source):
     for path in sorted(Path(source).rglob('qt_attribution.json')):
         data = json.loads(path.read_text(encoding='utf-8'), strict=False)
         for entry in data if isinstance(data, list) else [data]:
-            yield path.parent.relative_to(source).as_posix(), entry
+            yield path.parent.relative_to(source).as_posix(), plain_entry(entry)
+
+
+def plain_entry(entry):
+    """The entry with one string per field: newer Qt releases write some fields (Files,
+    Copyright) as a list of lines, older ones as a single string."""
+    return {key: (' ' if key == 'Files' else '\n').join(value)
+            if isinstance(value, list) and key != 'LicenseFiles' else value
+            for key, value in entry.items()}
 
 
 def licence_files(entry):
