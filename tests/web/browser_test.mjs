@@ -528,18 +528,17 @@ async function run({ name: browserName, launch }) {
         await cdp.detach();
       }
       // Installed: the page is the worker's, and no newer worker is still filling the cache.
-      await page.waitForFunction(async () => {
+      const workers = () => page.evaluate(async () => {
         const registration = await navigator.serviceWorker?.getRegistration();
-        return navigator.serviceWorker.controller && registration && !registration.installing && !registration.waiting;
-      }, { timeout: 20000 }).catch(async () => {
-        throw new Error(`not installed: ${await page.evaluate(async () => {
-          const registration = await navigator.serviceWorker?.getRegistration();
-          return JSON.stringify({ controller: navigator.serviceWorker?.controller?.scriptURL ?? null,
-                                  installing: registration?.installing?.scriptURL ?? null,
-                                  waiting: registration?.waiting?.scriptURL ?? null,
-                                  caches: await caches.keys() });
-        })}`);
+        return { controller: navigator.serviceWorker?.controller?.scriptURL ?? null,
+                 pending: registration?.installing?.scriptURL ?? registration?.waiting?.scriptURL ?? null };
       });
+      for (const until = Date.now() + 20000; ;) {
+        const seen = await workers();
+        if (seen.controller && !seen.pending) break;
+        if (Date.now() > until) throw new Error(`not installed: ${JSON.stringify(seen)}`);
+        await sleep(100);
+      }
       await site.close();
       if (chromium) await page.setOfflineMode(true);
       await fresh();
