@@ -30,7 +30,6 @@ export async function loadCore() {
     }
   };
   return {
-    layouts: () => answer(module._quillmark_layouts()),
     open: (window) => answer(module._quillmark_open(window)),
     setText: (window, box, text) =>
       withText([box, text], (boxName, value) => module._quillmark_set_text(window, boxName, value)),

@@ -3,8 +3,9 @@
 // elements, built from the layout tables, which the build writes into the page.
 import { PageWindow, WindowStack } from './page_window.js';
 
-// The calculators' code and the core module load beside the menu, which needs neither, so the
-// first paint does not wait for them; the page is ready once they have come. If the network
+// The calculators' code and the core module come once the menu has been painted, which needs
+// neither: on a slow first visit they would otherwise share the network with the menu's picture.
+// A menu press asks for them at once; the page is ready once they have come. If the network
 // fails them, the next menu press asks again.
 let calculatorCode = null;
 const loadCalculators = () =>
@@ -94,7 +95,9 @@ const shell = new Shell(JSON.parse(document.getElementById('layouts').textConten
 document.getElementById('start-again').addEventListener('click', () => shell.start());
 shell.start();
 const picture = document.querySelector('#frmQuillmarkKVAtoAmps-Picture1 img');
-await Promise.all([picture.decode().catch(() => {}), document.fonts.ready, loadCalculators().catch(() => {})]);
+await Promise.all([picture.decode().catch(() => {}), document.fonts.ready]);
+await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
+await loadCalculators().catch(() => {});
 document.documentElement.dataset.ready = 'true';
 
 // The worker keeps the site for offline use, with the picture this screen shows.
