@@ -30,23 +30,21 @@ const site = await serve(siteDir, { gzip: true, noCache: false, sent: siteSent }
 const floor = await serve(fileURLToPath(new URL('.', import.meta.url)), { gzip: true, noCache: false, sent: floorSent });
 const pages = { site: site.url, floor: `${floor.url}floor.html` };
 // When each page is complete, from its navigation: the site's main menu (built in one go, so
-// its picture is there once the rest is), the floor's load; and when the site is ready.
+// its picture is there once the rest is), the floor's load; and when each is ready, which for
+// the site is when it can calculate and for the floor the same moment.
 const kComplete = () => {
-  const done = () => { window.completeAt ??= performance.now(); };
-  const menu = () => {
-    const img = document.querySelector('.window .client img');
-    if (img?.complete && img.naturalWidth > 0) document.fonts.ready.then(done);
-    else setTimeout(menu, 2);
-  };
-  const ready = () => {
-    if (document.documentElement?.dataset.ready === 'true') window.readyAt = performance.now();
-    else setTimeout(ready, 2);
-  };
-  if (location.pathname.endsWith('floor.html')) addEventListener('load', () => document.fonts.ready.then(done));
-  else {
-    menu();
-    ready();
+  const at = (moment) => { window[moment] ??= performance.now(); };
+  if (location.pathname.endsWith('floor.html')) {
+    addEventListener('load', () => document.fonts.ready.then(() => { at('completeAt'); at('readyAt'); }));
+    return;
   }
+  const poll = () => {
+    const img = document.querySelector('.window .client img');
+    if (img?.complete && img.naturalWidth > 0) document.fonts.ready.then(() => at('completeAt'));
+    if (document.documentElement?.dataset.ready === 'true') at('readyAt');
+    if (window.readyAt === undefined) setTimeout(poll, 2);
+  };
+  poll();
 };
 
 const browser = await puppeteer.launch({ browser: 'chrome', executablePath: kChromium, headless: true, args: kArgs });
@@ -100,10 +98,10 @@ try {
       await page.setViewport({ width: 1280, height: 800 });
       await page.evaluateOnNewDocument(kComplete);
       await page.goto(url);
-      await page.waitForFunction(() => window.completeAt !== undefined && (window.readyAt !== undefined ||
-        location.pathname.endsWith('floor.html')), { timeout: 20000 });
-      (results[name].desk ??= []).push(await page.evaluate(() => window.completeAt));
-      if (name === 'site') (results.site.ready ??= []).push(await page.evaluate(() => window.readyAt));
+      await page.waitForFunction(() => window.completeAt !== undefined && window.readyAt !== undefined, { timeout: 20000 });
+      const { completeAt, readyAt } = await page.evaluate(() => ({ completeAt: window.completeAt, readyAt: window.readyAt }));
+      (results[name].desk ??= []).push(completeAt);
+      (results[name].ready ??= []).push(readyAt);
       await context.close();
     }
   }
