@@ -205,22 +205,6 @@ async function run({ name: browserName, launch }) {
   };
 
   const groups = {
-    // Which Alt+letter keys reach a page at all; the rest the browser keeps for itself.
-    async 'access keys the browser keeps'() {
-      await page.goto('about:blank');
-      await page.evaluate(() => {
-        window.reached = [];
-        addEventListener('keydown', (event) => event.altKey && window.reached.push(event.code), true);
-      });
-      const letters = [...'ABCDEFGHIJKLMNOPQRSTUVWXYZ'];
-      for (const letter of letters) await alt(letter);
-      const reached = await page.evaluate(() => window.reached);
-      const kept = letters.filter((letter) => !reached.includes(`Key${letter}`)).map((k) => `Alt+${k}`);
-      const used = [...new Set(L.windows.flatMap((w) => w.controls.map(accessKey)).filter(Boolean))].sort();
-      await check(`the page's access keys (${used.map((k) => `Alt+${k}`).join(', ')}) reach it; the browser ` +
-                  `keeps ${kept.join(', ') || 'none of Alt+A to Alt+Z'}`, used.every((k) => !kept.includes(`Alt+${k}`)));
-    },
-
     // Each window as it first shows at the desk: every control where its table puts it, at
     // its size, with its caption, font and alignment (a button's caption is centred whatever its
     // row says, as on the desktop); the tab order; no axe-core violations.
