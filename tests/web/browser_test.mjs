@@ -511,15 +511,17 @@ async function run({ name: browserName, launch }) {
         await same('no installability errors', (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
         await cdp.detach();
       }
-      // Installed: the page is the worker's, and no newer worker is still filling the cache.
+      // Installed: the page is the worker's, the one it registered (for the picture it shows,
+      // which an earlier page at another density did not), and none is still filling the cache.
       const workers = () => page.evaluate(async () => {
         const registration = await navigator.serviceWorker?.getRegistration();
-        return { controller: navigator.serviceWorker?.controller?.scriptURL ?? null,
+        const picture = document.querySelector('.window .client img').currentSrc.split('/').at(-1);
+        return { controller: navigator.serviceWorker?.controller?.scriptURL ?? null, picture,
                  pending: registration?.installing?.scriptURL ?? registration?.waiting?.scriptURL ?? null };
       });
       for (const until = Date.now() + 20000; ;) {
         const seen = await workers();
-        if (seen.controller && !seen.pending) break;
+        if (seen.controller?.endsWith(encodeURIComponent(seen.picture)) && !seen.pending) break;
         if (Date.now() > until) throw new Error(`not installed: ${JSON.stringify(seen)}`);
         await sleep(100);
       }
