@@ -4,6 +4,7 @@
 // keeps them: stacked, one in front, each centred when built and keeping its focus.
 import { cssColour, keepReadable } from './system_colours.js';
 
+const kSvg = 'http://www.w3.org/2000/svg';
 const kStandIns = {
   Tahoma: 'Tahoma, "Tahoma stand-in", sans-serif',
   'Arial Unicode MS': '"Arial Unicode MS", Arial, "Arial stand-in", sans-serif',
@@ -80,14 +81,13 @@ const isBoxCaption = (name, layouts) =>
 
 export class PageWindow {
   // `layout` is the window's table; `layouts` all of them (the shared sizes and captions).
-  constructor(layout, layouts, onClose) {
+  // `drawn` is the window as the build already wrote it into the page, if it was, which the
+  // window takes over as it stands.
+  constructor(layout, layouts, onClose, drawn = null) {
     this.layout = layout;
     this.controls = new Map();
-    this.element = document.createElement('section');
-    this.element.className = 'window';
-    this.element.id = layout.className;
-    this.element.setAttribute('aria-labelledby', `${layout.className}-caption`);
-    this.element.append(this.#titleBar(onClose), this.#client(layouts));
+    if (drawn) this.#adopt(drawn, onClose);
+    else this.#build(layouts, onClose);
     this.element.addEventListener('focusin', (event) => {
       if (this.client.contains(event.target)) this.lastFocus = event.target;
     });
@@ -120,11 +120,34 @@ export class PageWindow {
     target?.focus({ preventScroll: true });
   }
 
+  #build(layouts, onClose) {
+    this.element = document.createElement('section');
+    this.element.className = 'window';
+    this.element.id = this.layout.className;
+    this.element.setAttribute('aria-labelledby', `${this.layout.className}-caption`);
+    this.element.append(this.#titleBar(onClose), this.#client(layouts));
+  }
+
+  #adopt(element, onClose) {
+    this.element = element;
+    this.client = element.querySelector('.client');
+    for (const row of this.layout.controls) {
+      this.controls.set(row.name, document.getElementById(`${this.layout.className}-${row.name}`));
+    }
+    element.querySelector('.title-bar .close').addEventListener('click', () => onClose(this));
+  }
+
   #titleBar(onClose) {
     const bar = document.createElement('div');
     bar.className = 'title-bar';
-    const icon = document.createElement('img');
-    Object.assign(icon, { className: 'window-icon', src: 'icons/quillmark.svg', alt: '', width: 16, height: 16 });
+    // The icon the page holds once, drawn in place: no request competes with the menu's picture.
+    const icon = document.createElementNS(kSvg, 'svg');
+    const use = document.createElementNS(kSvg, 'use');
+    use.setAttribute('href', '#quillmark-icon');
+    icon.append(use);
+    for (const [name, value] of [['class', 'window-icon'], ['width', 16], ['height', 16], ['aria-hidden', 'true']]) {
+      icon.setAttribute(name, value);
+    }
     const caption = document.createElement('h2');
     caption.className = 'caption';
     caption.id = `${this.layout.className}-caption`;
@@ -218,7 +241,7 @@ export class WindowStack {
 
   add(window) {
     this.windows.add(window);
-    this.screen.append(window.element);
+    if (!window.element.isConnected) this.screen.append(window.element);
     window.keepCaptionsReadable();
     window.element.addEventListener('pointerdown', () => this.bringToFront(window, false), true);
     // A press anywhere but on a control activates the window with the focus where it was.
@@ -247,10 +270,12 @@ export class WindowStack {
     else this.onEmpty();
   }
 
+  // A window the build drew comes centred by the stylesheet, until it has a place of its own.
   #centre(window) {
     const { width, height } = window.element.getBoundingClientRect();
     window.element.style.left = `${Math.max(0, Math.round((innerWidth - width) / 2))}px`;
     window.element.style.top = `${Math.max(0, Math.round((innerHeight - height) / 2))}px`;
+    window.element.classList.remove('centred');
   }
 
   // The title bar moves its window, where windows lie side by side (not on a narrow screen).

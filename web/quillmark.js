@@ -1,7 +1,42 @@
 // Quillmark in a browser: start-up, the main menu, one instance per window class and the moves
 // between windows, as on the desktop. The windows and their controls are the page's own
-// elements, built from the layout tables, which the build writes into the page.
-import { PageWindow, WindowStack } from './page_window.js';
+// elements, built from the layout tables, which the build writes beside the page as JSON.
+
+// The build drew the main menu into the page, and its picture is the most of a first screen:
+// the menu's own code is asked for, and lays anything out, only once that picture is on the
+// screen, or sooner if the person presses a key or a button, or the picture cannot come.
+// Where the browser does not say when a picture was painted, its decoding and a frame stand in.
+function onScreen(picture) {
+  return new Promise((shown) => {
+    const painted = () => requestAnimationFrame(() => setTimeout(shown));
+    if (document.hidden || !globalThis.PerformanceObserver?.supportedEntryTypes?.includes('largest-contentful-paint')) {
+      picture.decode().then(painted, painted);
+      return;
+    }
+    new PerformanceObserver((entries) => {
+      if (entries.getEntries().some((entry) => entry.element === picture)) shown();
+    }).observe({ type: 'largest-contentful-paint', buffered: true });
+    for (const event of ['pointerdown', 'keydown', 'visibilitychange']) addEventListener(event, shown, { once: true, capture: true });
+    picture.addEventListener('error', shown);
+    // A larger paint before it, or a browser that stops reporting, still lets the menu start.
+    picture.decode().then(() => setTimeout(shown, 500), shown);
+  });
+}
+// A button of the drawn menu pressed before its code has come is pressed again once it has.
+let pressedEarly = null;
+const notePress = (event) => (pressedEarly = event.target.closest?.('.window button[data-control]') ?? pressedEarly);
+addEventListener('click', notePress, true);
+const picture = document.querySelector('.window .client img');
+await onScreen(picture);
+// What installs the page and marks its tab comes then too, for the same reason.
+for (const [rel, href] of [['manifest', 'manifest.webmanifest'], ['apple-touch-icon', 'icons/quillmark-192.png']]) {
+  document.head.append(Object.assign(document.createElement('link'), { rel, href }));
+}
+const [{ WindowStack }, { MainMenu }, layouts] = await Promise.all([
+  import('./page_window.js'),
+  import('./main_menu.js'),
+  fetch('layouts.json').then((response) => (response.ok ? response.json() : Promise.reject(new Error(response.statusText)))),
+]);
 
 // The calculators' code and the core module come once the menu has been painted, which needs
 // neither: on a slow first visit they would otherwise share the network with the menu's picture.
@@ -55,23 +90,11 @@ class Shell {
   }
 
   #buildMenu() {
-    const menu = new PageWindow(this.layouts.windows[0], this.layouts, (closed) =>
-      this.#close(closed, () => (this.menu = null)),
-    );
+    const drawn = document.getElementById(this.layouts.windows[0].className);
+    const menu = new MainMenu(this.layouts, (closed) => this.#close(closed, () => (this.menu = null)), drawn);
     for (const { button, target } of this.layouts.menuEntries) {
       menu.control(button).addEventListener('click', () => this.showCalculator(target));
     }
-    const picture = document.createElement('img');
-    Object.assign(picture, {
-      src: 'images/distribution-board.webp',
-      srcset: 'images/distribution-board.webp 1x, images/distribution-board@2x.webp 2x',
-      width: 400,
-      height: 311,
-      alt: this.layouts.pictureDescription,
-      decoding: 'sync',
-    });
-    picture.setAttribute('fetchpriority', 'high');
-    menu.control('Picture1').append(picture);
     this.stack.add(menu);
     return menu;
   }
@@ -91,10 +114,11 @@ class Shell {
   }
 }
 
-const shell = new Shell(JSON.parse(document.getElementById('layouts').textContent));
+const shell = new Shell(layouts);
 document.getElementById('start-again').addEventListener('click', () => shell.start());
 shell.start();
-const picture = document.querySelector('#frmQuillmarkKVAtoAmps-Picture1 img');
+removeEventListener('click', notePress, true);
+if (pressedEarly?.isConnected) pressedEarly.click();
 await Promise.all([picture.decode().catch(() => {}), document.fonts.ready]);
 await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
 await loadCalculators().catch(() => {});

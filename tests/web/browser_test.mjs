@@ -301,6 +301,16 @@ async function run({ name: browserName, launch }) {
     },
 
     async 'hurried hands'() {
+      // A menu button pressed while the menu's code is still on its way opens its window once it has come.
+      await page.evaluate(async () => {  // a first visit: no worker answers for the host
+        for (const registration of await navigator.serviceWorker?.getRegistrations() ?? []) await registration.unregister();
+      });
+      site.slow.add('main_menu.js');
+      await page.goto(site.url);
+      await click(`#${kMenu}-${menuButton(kLL)}`);
+      site.slow.clear();
+      await page.waitForSelector(`#${kLL}.front`, { timeout: 5000 }).catch(() => {});
+      await sees('a menu button pressed before the page\'s code came', { front: kLL });
       await fresh();
       // Keys typed before the window they are meant for has opened land in it.
       const first = L.menuEntries.find((entry) => tabOrder(kMenu)[0] === `${kMenu}-${entry.button}`).target;
@@ -386,6 +396,12 @@ async function run({ name: browserName, launch }) {
 
     async 'closing, reopening, the end'() {
       await fresh();
+      // The menu first shown is the build's drawing of it; every later one the page's own.
+      const looks = async () => ({
+        ...await page.evaluate(geometry, kMenu, layoutOf(kMenu).controls.map(({ name, kind, container }) => ({ name, kind, container }))),
+        markup: await page.$eval(`#${kMenu}`, (menu) => menu.outerHTML.replace(/ style="[^"]*"/g, '')),
+      });
+      const drawn = await looks();
       const [a, b] = [kLL, 'frmKVAtoAmps3PhLN'];
       await open(a);
       await fill(['5', '230']);
@@ -405,6 +421,7 @@ async function run({ name: browserName, launch }) {
       await sees('closing the menu leaves the calculators running', { front: a, windows: [a, b].sort(), ended: false });
       await alt('B');
       await sees('Back rebuilds the menu', { front: kMenu, windows: [a, b, kMenu].sort() });
+      await same('the rebuilt menu is the one the build drew, control for control', await looks(), drawn);
       for (const window of [kMenu, a, b]) await click(`#${window} .close`);
       await sees('the last window closed: the page says the program has ended', { ended: true, windows: [], focus: 'start-again' });
       await click('#start-again');

@@ -21,10 +21,14 @@ const kCompressed = new Set(['.html', '.css', '.js', '.mjs', '.json', '.webmanif
 // `sent`, an array, gets {path, bytes, headers} of each body sent: what a visit cost on the wire.
 // `noCache` has the browser ask again for every file, so that only the page's service worker
 // can answer when the server has gone; without it, the browser's cache may, as from any host.
+// The returned `slow` set names files (as paths in the folder) that come a second late, as over
+// a poor network.
 export async function serve(folder, { port = 0, under = '/', gzip = false, noCache = true, sent } = {}) {
   const cache = new Map();  // compressed bodies, so that timing runs measure the site, not zlib
+  const slow = new Set();
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    if (slow.has(path.slice(under.length))) await new Promise((resolve) => setTimeout(resolve, 1000));
     if (!path.startsWith(under)) return response.writeHead(404).end('not found');
     const relative = normalize(path.slice(under.length));
     if (relative.startsWith('..')) return response.writeHead(403).end();
@@ -56,7 +60,7 @@ export async function serve(folder, { port = 0, under = '/', gzip = false, noCac
   await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   const url = `http://127.0.0.1:${server.address().port}${under}`;
   return {
-    url, port: server.address().port,
+    url, port: server.address().port, slow,
     // Stops at once, open connections too: to the page it is a network that went away.
     close: () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); }),
   };
