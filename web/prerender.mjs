@@ -8,7 +8,6 @@ import { MainMenu } from './main_menu.js';
 
 const kVoid = new Set(['img', 'input']);
 const kAttributeOf = { className: 'class', htmlFor: 'for', tabIndex: 'tabindex' };
-const kNotShown = new Set(['addEventListener']);
 
 // An element that keeps its attributes, children and style, and understands what the builder
 // does to one: properties that stand for attributes, a class list, a data set and its text.
@@ -18,7 +17,6 @@ function recordedElement(tag) {
   const classes = () => (record.attributes.get('class') ?? '').split(' ').filter(Boolean);
   const methods = {
     setAttribute: (name, value) => record.attributes.set(name, String(value)),
-    getAttribute: (name) => record.attributes.get(name) ?? null,
     append: (...nodes) => record.children.push(...nodes),
     addEventListener: () => {},
     classList: { add: (...names) => record.attributes.set('class', [...new Set([...classes(), ...names])].join(' ')) },
@@ -30,11 +28,10 @@ function recordedElement(tag) {
       return target.attributes.get(kAttributeOf[property] ?? property);
     },
     set(target, property, value) {
+      const name = kAttributeOf[property] ?? property;
       if (property === 'textContent') target.children = [String(value)];
-      else if (kNotShown.has(property)) throw new Error(`cannot record ${property}`);
-      else if (value === true) target.attributes.set(kAttributeOf[property] ?? property, '');
-      else if (value === false && property !== 'spellcheck') target.attributes.delete(property);
-      else target.attributes.set(kAttributeOf[property] ?? property, String(value));
+      else if (value === false && name !== 'spellcheck') target.attributes.delete(name);
+      else target.attributes.set(name, value === true ? '' : String(value));
       return true;
     },
   });

@@ -24,7 +24,9 @@ function onScreen(picture) {
 }
 // A button of the drawn menu pressed before its code has come is pressed again once it has.
 let pressedEarly = null;
-const notePress = (event) => (pressedEarly = event.target.closest?.('.window button[data-control]') ?? pressedEarly);
+const notePress = (event) => {
+  pressedEarly = event.target.closest?.('.window button[data-control]') ?? pressedEarly;
+};
 addEventListener('click', notePress, true);
 const picture = document.querySelector('.window .client img');
 await onScreen(picture);
@@ -119,9 +121,7 @@ document.getElementById('start-again').addEventListener('click', () => shell.sta
 shell.start();
 removeEventListener('click', notePress, true);
 if (pressedEarly?.isConnected) pressedEarly.click();
-await Promise.all([picture.decode().catch(() => {}), document.fonts.ready]);
-await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
-await loadCalculators().catch(() => {});
+await loadCalculators().catch(() => {}); // the menu is on the screen already: see onScreen
 document.documentElement.dataset.ready = 'true';
 
 // The worker keeps the site for offline use, with the picture this screen shows.
