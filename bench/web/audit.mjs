@@ -7,15 +7,15 @@
 //     control built, its picture decoded and its fonts loaded), against the floor's load event
 //     and fonts: the median of fifteen first visits each; and when the site can calculate (the
 //     page says it is ready: the calculators' code, which comes after the menu, has arrived).
-//   node tests/web/audit.mjs SITE_DIR
+//   node bench/web/audit.mjs SITE_DIR
 import puppeteer from 'puppeteer-core';
 import lighthouse from 'lighthouse';
 import { fileURLToPath } from 'node:url';
-import { serve } from './serve.mjs';
+import { serve } from '../../tests/web/serve.mjs';
 
 const [siteDir] = process.argv.slice(2);
 if (!siteDir) {
-  console.error('usage: node tests/web/audit.mjs SITE_DIR');
+  console.error('usage: node bench/web/audit.mjs SITE_DIR');
   process.exit(2);
 }
 const kRuns = 15, kLighthouseRuns = 3;
